@@ -8,7 +8,8 @@ if(VARENDO_TESTS)
     tests/data_test.cpp
     tests/engine_test.cpp
     tests/engine_property_test.cpp
-    tests/number_text_test.cpp)
+    tests/number_text_test.cpp
+    tests/roster_test.cpp)
   target_link_libraries(varendo_native_tests PRIVATE varendo_core GTest::gtest_main)
   target_compile_definitions(varendo_native_tests PRIVATE
     VARENDO_RESOURCE_DIR="${VARENDO_RESOURCES}")
@@ -28,4 +29,5 @@ if(VARENDO_BENCH)
   add_executable(varendo_bench bench/bench_engine.cpp tests/test_tables.cpp)
   target_link_libraries(varendo_bench PRIVATE varendo_core benchmark::benchmark_main)
   target_compile_definitions(varendo_bench PRIVATE VARENDO_RESOURCE_DIR="${VARENDO_RESOURCES}")
+  target_include_directories(varendo_bench PRIVATE ${CMAKE_SOURCE_DIR})
 endif()

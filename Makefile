@@ -1,0 +1,29 @@
+# Set-up and everyday commands. Each installs the system packages it needs
+# (only the missing ones, as root) and builds what it uses.
+.PHONY: all test run bench blobs clean
+
+WIN_BUILD := build/win
+TOOLCHAIN := $(CURDIR)/cmake/mingw-w64-x86_64.cmake
+
+all: test
+
+test:
+	@sh tools/install-deps.sh native windows
+	@sh tools/run-tests.sh
+
+bench:
+	@sh tools/install-deps.sh native bench
+	cmake -S . -B build/bench -DCMAKE_BUILD_TYPE=Release -DVARENDO_TESTS=OFF -DVARENDO_BENCH=ON >/dev/null
+	cmake --build build/bench -j$$(nproc) --target varendo_bench
+	build/bench/varendo_bench
+
+# Rewrites the committed data blobs from resources/species.csv and resources/natures.csv.
+blobs:
+	@sh tools/install-deps.sh native
+	cmake -S . -B build/native -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+	cmake --build build/native --target make_blobs
+	build/native/make_blobs resources/species.csv resources/natures.csv \
+	    resources/poke_data.bin resources/chara_data.bin
+
+clean:
+	rm -rf build
