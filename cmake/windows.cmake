@@ -17,3 +17,17 @@ if(VARENDO_TESTS)
   target_link_libraries(win_resource_test PRIVATE varendo_core GTest::gtest_main)
   add_test(NAME win_resource_test COMMAND win_resource_test)
 endif()
+
+if(VARENDO_TESTS)
+  # varendo-calc.exe once under Wine: the wide command line, the code page 932
+  # look-up and the UTF-8 output through a pipe.
+  set(VARENDO_CALC_WINE ${CMAKE_CROSSCOMPILING_EMULATOR}|$<TARGET_FILE:varendo-calc>)
+  add_test(NAME win_cli_calc COMMAND ${CMAKE_COMMAND}
+    "-DCOMMAND=${VARENDO_CALC_WINE}|--game|dp|--species|フシギダネ|--nature|いじっぱり|50:120/75/69/76/85/65|100:231/147/134/149/166/126"
+    -DSTATUS=0 "-DOUT=すばやさ: 31\nめざめるパワー: あく 70\n"
+    -P ${CMAKE_SOURCE_DIR}/tests/cli/run_case.cmake)
+  add_test(NAME win_cli_bad_species COMMAND ${CMAKE_COMMAND}
+    "-DCOMMAND=${VARENDO_CALC_WINE}|--game|dp|--species|フシギ|--nature|いじっぱり|50:1/1/1/1/1/1"
+    -DSTATUS=2 "-DERR=varendo-calc: --species \"フシギ\" is not a species of dp; names that begin alike: フシギソウ, フシギダネ, フシギバナ\n"
+    -P ${CMAKE_SOURCE_DIR}/tests/cli/run_case.cmake)
+endif()
