@@ -18,6 +18,53 @@ if(VARENDO_TESTS)
   add_test(NAME win_resource_test COMMAND win_resource_test)
 endif()
 
+# The main window and everything it drives, as a library that both the
+# program and the in-process UI tests link.
+add_library(varendo_ui STATIC
+  ui/shell.cpp
+  ui/main_window.cpp
+  ui/species_roster.cpp
+  ui/observation_list.cpp
+  ui/recalculate.cpp
+  ui/mode_switch.cpp
+  data/load_game_data_win.cpp)
+target_link_libraries(varendo_ui PUBLIC varendo_core comctl32)
+
+add_executable(Varendo WIN32
+  ui/winmain.cpp
+  resources/Varendo.rc
+  resources/game_data.rc)
+target_include_directories(Varendo PRIVATE ${VARENDO_RESOURCES})
+set_source_files_properties(resources/game_data.rc PROPERTIES OBJECT_DEPENDS "${VARENDO_BLOBS}")
+set_source_files_properties(resources/Varendo.rc PROPERTIES
+  OBJECT_DEPENDS "${VARENDO_RESOURCES}/Varendo.exe.manifest;${VARENDO_RESOURCES}/varendo.ico;${VARENDO_RESOURCES}/resource.h")
+target_link_libraries(Varendo PRIVATE varendo_ui)
+
+if(VARENDO_TESTS)
+  # The real main window driven in process: templates, menu, strings and data
+  # linked exactly as in the program.
+  add_executable(win_ui_test
+    tests/win/ui_harness.cpp
+    tests/win/main_window_test.cpp
+    tests/win/roster_ui_test.cpp
+    tests/win/observation_list_test.cpp
+    tests/win/results_test.cpp
+    resources/Varendo.rc
+    resources/game_data.rc)
+  target_include_directories(win_ui_test PRIVATE ${VARENDO_RESOURCES})
+  target_link_libraries(win_ui_test PRIVATE varendo_ui GTest::gtest_main)
+  add_test(NAME win_ui_test COMMAND win_ui_test)
+
+  # The same program resources without the game data: the start must fail cleanly.
+  add_executable(win_load_failure_test
+    tests/win/ui_harness.cpp
+    tests/win/load_failure_test.cpp
+    resources/Varendo.rc)
+  target_include_directories(win_load_failure_test PRIVATE ${VARENDO_RESOURCES})
+  target_link_libraries(win_load_failure_test PRIVATE varendo_ui GTest::gtest_main)
+  add_test(NAME win_load_failure_test COMMAND win_load_failure_test)
+endif()
+
 if(VARENDO_TESTS)
   # varendo-calc.exe once under Wine: the wide command line, the code page 932
   # look-up and the UTF-8 output through a pipe.

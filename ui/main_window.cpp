@@ -1,0 +1,226 @@
+// The main window procedure: initialisation, size, close and the dispatch of
+// every message and command to the file that owns it.
+#include "main_window.h"
+
+#include <commctrl.h>
+#include <windowsx.h>
+
+#include "../data/load_game_data.h"
+#include "../data/nature.h"
+#include "../data/roster.h"
+#include "../resources/resource.h"
+#include "mode_switch.h"
+#include "observation_list.h"
+#include "recalculate.h"
+#include "species_roster.h"
+
+HWND StatusBar = NULL;
+char ModulePath[270] = "";
+
+static const char ProductName[] = "Varendo";
+
+void SetStatusText(StatusPart part, const char *text)
+{
+    SendMessageA(StatusBar, SB_SETTEXTA, (WPARAM)part, (LPARAM)text);
+}
+
+// Status bar along the bottom; the window grows by it and by the menu bar,
+// which comes from the class and which the template's size does not count.
+static void CreateStatusBar(HWND window)
+{
+    StatusBar = CreateStatusWindowA(WS_CHILD | WS_VISIBLE | CCS_BOTTOM, "", window, IDC_STATUSBAR);
+
+    RECT windowRect, barRect;
+    GetWindowRect(window, &windowRect);
+    GetWindowRect(StatusBar, &barRect);
+    const int width = windowRect.right - windowRect.left;
+    const int height = (windowRect.bottom - windowRect.top) + (barRect.bottom - barRect.top) +
+                       GetSystemMetrics(SM_CYMENU);
+    SetWindowPos(window, NULL, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOREDRAW);
+
+    int edges[3] = {width - 310, width - 100, -1};
+    SendMessageA(StatusBar, SB_SETPARTS, 3, (LPARAM)edges);
+}
+
+static void SetSpinRange(HWND window, int spinId, int low, int high)
+{
+    SendDlgItemMessageA(window, spinId, UDM_SETRANGE32, (WPARAM)low, (LPARAM)high);
+}
+
+static LRESULT OnInitDialog(HWND window)
+{
+    HINSTANCE instance = (HINSTANCE)GetWindowLongPtrA(window, GWLP_HINSTANCE);
+
+    InitCommonControls();
+    INITCOMMONCONTROLSEX classes = {sizeof classes, ICC_UPDOWN_CLASS};
+    InitCommonControlsEx(&classes);
+
+    GetModuleFileNameA(NULL, ModulePath, sizeof ModulePath);
+
+    if (!LoadGameData(instance)) {
+        MessageBoxA(window, "ポケモンデータを読み込めませんでした。", ProductName,
+                    MB_OK | MB_ICONERROR);
+        SendMessageA(window, WM_CLOSE, 0, 0);
+        return 0;
+    }
+
+    CreateStatusBar(window);
+
+    // The longest species and nature names in bytes of Shift-JIS text.
+    ComboBox_LimitText(GetDlgItem(window, IDC_SPECIES), SPECIES_NAME_BYTES);
+    ComboBox_LimitText(GetDlgItem(window, IDC_NATURE), NATURE_NAME_BYTES);
+
+    static const int StatSpins[] = {IDC_STAT_HP_SPIN,  IDC_STAT_ATK_SPIN, IDC_STAT_DEF_SPIN,
+                                    IDC_STAT_SPA_SPIN, IDC_STAT_SPD_SPIN, IDC_STAT_SPE_SPIN,
+                                    IDC_STAT_SPC_SPIN};
+    for (int spin : StatSpins)
+        SetSpinRange(window, spin, 0, 999);
+    static const int EffortSpins[] = {IDC_EFFORT_HP_SPIN,  IDC_EFFORT_ATK_SPIN,
+                                      IDC_EFFORT_DEF_SPIN, IDC_EFFORT_SPA_SPIN,
+                                      IDC_EFFORT_SPD_SPIN, IDC_EFFORT_SPE_SPIN};
+    for (int spin : EffortSpins)
+        SetSpinRange(window, spin, 0, 255);
+    SetSpinRange(window, IDC_EFFORT_SPC_SPIN, 0, 63);
+
+    PrepareObservationList(GetDlgItem(window, IDC_LIST));
+
+    HWND nature = GetDlgItem(window, IDC_NATURE);
+    for (int n = 0; n < NATURE_COUNT; n++)
+        ComboBox_InsertString(nature, -1, NatureTable[n].name);
+
+    // The status-bar hints subclass the children here, once the status bar exists.
+
+    SendMessageA(window, WM_COMMAND, IDM_MODE_DP, 0);
+    SendMessageA(window, WM_COMMAND, IDM_SORT_KANA, 0);
+
+    // Answering 0 keeps this focus instead of the dialog manager's choice.
+    SetFocus(GetDlgItem(window, IDC_SPECIES));
+    return 0;
+}
+
+static void OnClose(HWND window)
+{
+    // Emptied names are valid, so leaving the boxes raises no warning while
+    // the window goes away.
+    SetDlgItemTextA(window, IDC_SPECIES, "");
+    SetDlgItemTextA(window, IDC_NATURE, "");
+    DestroyWindow(window);
+}
+
+// The window runs DefWindowProc, not DefDlgProc, so it must move the focus
+// itself when dialog keyboard handling asks for the next or previous control.
+static void OnNextDlgCtl(HWND window, WPARAM wParam, LPARAM lParam)
+{
+    HWND target;
+    if (LOWORD(lParam) != 0) {
+        target = (HWND)wParam;
+    } else {
+        // The focus may sit in the edit field inside a combo box.
+        HWND from = GetFocus();
+        while (from != NULL && GetParent(from) != window)
+            from = GetParent(from);
+        target = GetNextDlgTabItem(window, from, wParam != 0);
+    }
+    if (target == NULL)
+        return;
+    SetFocus(target);
+    if (SendMessageA(target, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL)
+        Edit_SetSel(target, 0, -1);
+}
+
+// A new species or nature changes every result. A choice from the drop-down
+// list is notified before the box copies it into its edit field, which the
+// recalculation reads, so the copy is made here first.
+static bool OnNameBoxCommand(HWND window, HWND box, int code)
+{
+    switch (code) {
+    case CBN_SELCHANGE: {
+        char name[SPECIES_NAME_BYTES + 1] = "";
+        const int index = ComboBox_GetCurSel(box);
+        if (index != CB_ERR && ComboBox_GetLBTextLen(box, index) < (int)sizeof name)
+            ComboBox_GetLBText(box, index, name);
+        SetWindowTextA(box, name);
+        SendMessageA(window, WM_RECALCULATE, 0, 0);
+        return true;
+    }
+    case CBN_EDITCHANGE:
+        SendMessageA(window, WM_RECALCULATE, 0, 0);
+        return true;
+    }
+    return false;
+}
+
+static bool OnCommand(HWND window, int id, int code, HWND control)
+{
+    switch (id) {
+    case IDC_SPECIES:
+    case IDC_NATURE:
+        return OnNameBoxCommand(window, control, code);
+    case IDC_ADD:
+        if (code != BN_CLICKED)
+            return false;
+        AddObservation(window);
+        return true;
+    case IDC_EDIT:
+        EditObservation(window);
+        return true;
+    case IDC_DELETE:
+        if (code != BN_CLICKED)
+            return false;
+        DeleteObservations(window);
+        return true;
+    case IDM_EXIT:
+        SendMessageA(window, WM_CLOSE, 0, 0);
+        return true;
+    case IDM_MODE_DP:
+        OnModeCommand(window, (GameMode)id);
+        return true;
+    case IDM_SORT_KANA:
+    case IDM_SORT_NATIONAL:
+    case IDM_SORT_JOHTO:
+    case IDM_SORT_HOENN:
+    case IDM_SORT_SINNOH:
+        OnSortCommand(window, (SortOrder)id);
+        return true;
+    }
+    // Not handled here yet: the other game modes, the tool windows, help and
+    // the version box, and the focus notifications of the fifteen number
+    // fields. Like the OK and Cancel ids that dialog keyboard handling sends,
+    // they fall through to DefWindowProc.
+    return false;
+}
+
+LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_INITDIALOG:
+        return OnInitDialog(window);
+    case WM_SIZE:
+        // The status bar places itself along the new bottom edge.
+        SendMessageA(StatusBar, WM_SIZE, wParam, lParam);
+        return 0;
+    case WM_CLOSE:
+        OnClose(window);
+        return 0;
+    case WM_DESTROY:
+        StatusBar = NULL;
+        PostQuitMessage(0);
+        return 0;
+    case WM_NEXTDLGCTL:
+        OnNextDlgCtl(window, wParam, lParam);
+        return 0;
+    case WM_NOTIFY:
+        if (((const NMHDR *)lParam)->idFrom == IDC_LIST)
+            return OnListNotify(window, wParam, lParam);
+        break;
+    case WM_RECALCULATE:
+        Recalculate(window);
+        return 0;
+    case WM_COMMAND:
+        if (OnCommand(window, LOWORD(wParam), HIWORD(wParam), (HWND)lParam))
+            return 0;
+        break;
+        // The status-bar hints of WM_MENUSELECT and WM_MOUSEMOVE belong here.
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+}

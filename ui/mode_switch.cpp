@@ -1,0 +1,124 @@
+// Game mode commands: what the main window offers and marks for a mode.
+#include "mode_switch.h"
+
+#include <commctrl.h>
+
+#include "../resources/resource.h"
+#include "main_window.h"
+#include "shell.h"
+#include "species_roster.h"
+
+unsigned ModeFamily(GameMode mode)
+{
+    switch (mode) {
+    case IDM_MODE_RGBY:
+        return FAMILY_GEN1;
+    case IDM_MODE_GSC:
+        return FAMILY_GEN2;
+    default:
+        return FAMILY_GEN34;
+    }
+}
+
+// Inputs that exist only in some generations: the first has one Special stat
+// and no natures, the second splits Special into Sp. Atk and Sp. Def but keeps
+// one Special effort (carried in the Sp. Atk effort field), the third and
+// fourth have natures and an effort value for every stat but Special.
+struct ModeInput {
+    int id;
+    unsigned families; // enabled in these families, disabled in the others
+};
+
+static const ModeInput ModeInputs[] = {
+    {IDC_NATURE_LABEL, FAMILY_GEN34},
+    {IDC_NATURE, FAMILY_GEN34},
+    {IDC_SHINY, FAMILY_GEN1 | FAMILY_GEN2},
+    {IDC_STAT_SPC_LABEL, FAMILY_GEN1},
+    {IDC_STAT_SPC, FAMILY_GEN1},
+    {IDC_STAT_SPC_SPIN, FAMILY_GEN1},
+    {IDC_EFFORT_SPC, FAMILY_GEN1},
+    {IDC_EFFORT_SPC_SPIN, FAMILY_GEN1},
+    {IDC_STAT_SPA_LABEL, FAMILY_GEN2 | FAMILY_GEN34},
+    {IDC_STAT_SPA, FAMILY_GEN2 | FAMILY_GEN34},
+    {IDC_STAT_SPA_SPIN, FAMILY_GEN2 | FAMILY_GEN34},
+    {IDC_EFFORT_SPA, FAMILY_GEN2 | FAMILY_GEN34},
+    {IDC_EFFORT_SPA_SPIN, FAMILY_GEN2 | FAMILY_GEN34},
+    {IDC_STAT_SPD_LABEL, FAMILY_GEN2 | FAMILY_GEN34},
+    {IDC_STAT_SPD, FAMILY_GEN2 | FAMILY_GEN34},
+    {IDC_STAT_SPD_SPIN, FAMILY_GEN2 | FAMILY_GEN34},
+    {IDC_EFFORT_SPD, FAMILY_GEN34},
+    {IDC_EFFORT_SPD_SPIN, FAMILY_GEN34},
+};
+
+// The first two generations count effort levels (0-63), the later ones
+// effort values (0-255). The up-down that a family leaves out keeps its range.
+static const int Gen12EffortSpins[] = {IDC_EFFORT_HP_SPIN,  IDC_EFFORT_ATK_SPIN,
+                                       IDC_EFFORT_DEF_SPIN, IDC_EFFORT_SPA_SPIN,
+                                       IDC_EFFORT_SPE_SPIN, IDC_EFFORT_SPC_SPIN};
+static const int Gen34EffortSpins[] = {IDC_EFFORT_HP_SPIN,  IDC_EFFORT_ATK_SPIN,
+                                       IDC_EFFORT_DEF_SPIN, IDC_EFFORT_SPA_SPIN,
+                                       IDC_EFFORT_SPD_SPIN, IDC_EFFORT_SPE_SPIN};
+
+static void EnableInputs(HWND mainWindow, unsigned family)
+{
+    for (const ModeInput &input : ModeInputs)
+        EnableWindow(GetDlgItem(mainWindow, input.id), (input.families & family) != 0);
+}
+
+static void SetEffortColumn(HWND mainWindow, unsigned family)
+{
+    const bool levels = family != FAMILY_GEN34;
+    SetDlgItemTextA(mainWindow, IDC_EFFORT_HEADER, levels ? "努力Lv" : "努力値");
+    const int *spins = levels ? Gen12EffortSpins : Gen34EffortSpins;
+    for (int i = 0; i < 6; i++)
+        SendDlgItemMessageA(mainWindow, spins[i], UDM_SETRANGE32, 0, levels ? 63 : 255);
+}
+
+// The mode submenu is the first item of the second top-level menu ("設定").
+static HMENU ModeMenu(HWND mainWindow)
+{
+    return GetSubMenu(GetSubMenu(GetMenu(mainWindow), 1), 0);
+}
+
+static void SetMenuItemEnabled(HWND mainWindow, UINT id, bool enabled)
+{
+    MENUITEMINFOA item = {};
+    item.cbSize = sizeof item;
+    item.fMask = MIIM_STATE;
+    item.fState = enabled ? MFS_ENABLED : MFS_GRAYED;
+    SetMenuItemInfoA(GetMenu(mainWindow), id, FALSE, &item);
+}
+
+void SetGameMode(HWND mainWindow, GameMode mode)
+{
+    const unsigned family = ModeFamily(mode);
+    EnableInputs(mainWindow, family);
+
+    // Diamond/Pearl lets a creature be met at level 1; the older games start at 2.
+    SendDlgItemMessageA(mainWindow, IDC_LEVEL_SPIN, UDM_SETRANGE32, mode == IDM_MODE_DP ? 1 : 2,
+                        100);
+
+    // Only Diamond/Pearl is offered so far, so the family never changes and
+    // the efforts and the list need no carrying over or emptying.
+
+    SetEffortColumn(mainWindow, family);
+    ApplyDeoxysForm(mode);
+    CheckMenuRadioItem(ModeMenu(mainWindow), IDM_MODE_RGBY, IDM_MODE_DP, mode, MF_BYCOMMAND);
+    CurrentMode = mode;
+
+    // Stat experience exists only in the first two generations, hidden power
+    // only from the second on; an open tool would compute for the old mode.
+    SetMenuItemEnabled(mainWindow, IDM_TOOL_EFFORT, family != FAMILY_GEN34);
+    if (family == FAMILY_GEN34 && EffortToolWindow != NULL)
+        SendMessageA(EffortToolWindow, WM_CLOSE, 0, 0);
+    SetMenuItemEnabled(mainWindow, IDM_TOOL_HIDDENPOWER, mode != IDM_MODE_RGBY);
+    if (HiddenPowerToolWindow != NULL)
+        SendMessageA(HiddenPowerToolWindow, WM_CLOSE, 0, 0);
+}
+
+void OnModeCommand(HWND mainWindow, GameMode mode)
+{
+    SetStatusText(STATUS_PART_MODE, GameModeName(mode));
+    SetGameMode(mainWindow, mode);
+    FillSpeciesCombo(GetDlgItem(mainWindow, IDC_SPECIES), mainWindow, CurrentSort);
+}
