@@ -1,6 +1,6 @@
 # Set-up and everyday commands. Each installs the system packages it needs
 # (only the missing ones, as root) and builds what it uses.
-.PHONY: all test run bench blobs clean
+.PHONY: all test run bench blobs clean fuzz
 
 WIN_BUILD := build/win
 TOOLCHAIN := $(CURDIR)/cmake/mingw-w64-x86_64.cmake
@@ -16,6 +16,13 @@ bench:
 	cmake -S . -B build/bench -DCMAKE_BUILD_TYPE=Release -DVARENDO_TESTS=OFF -DVARENDO_BENCH=ON >/dev/null
 	cmake --build build/bench -j$$(nproc) --target varendo_bench
 	build/bench/varendo_bench
+
+# libFuzzer targets (clang) for the blobs, number reading, the varendo-calc
+# command line and the calculators, FUZZ_SECONDS each; not part of `make test`.
+FUZZ_SECONDS ?= 60
+fuzz:
+	@sh tools/install-deps.sh native fuzz
+	@sh fuzz/run-fuzz.sh $(FUZZ_SECONDS)
 
 # Rewrites the committed data blobs from resources/species.csv and resources/natures.csv.
 blobs:

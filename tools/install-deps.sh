@@ -2,7 +2,7 @@
 # Installs the Debian/Ubuntu packages a build needs, only those missing, and
 # the Japanese locale that Wine needs for code page 932.
 #
-# usage: tools/install-deps.sh [native|windows|run|bench|help]...
+# usage: tools/install-deps.sh [native|windows|run|bench|help|fuzz]...
 set -eu
 
 packages=""
@@ -13,6 +13,8 @@ for what in "$@"; do
     run) packages="$packages wine64 wine locales fonts-noto-cjk" ;;
     bench) packages="$packages libbenchmark-dev" ;;
     help) packages="$packages fp-utils" ;;
+    screenshot) packages="$packages imagemagick xvfb xauth" ;;
+    fuzz) packages="$packages clang libclang-rt-14-dev" ;;
     *) echo "install-deps: unknown set '$what'" >&2; exit 2 ;;
     esac
 done
