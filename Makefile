@@ -1,6 +1,6 @@
 # Set-up and everyday commands. Each installs the system packages it needs
 # (only the missing ones, as root) and builds what it uses.
-.PHONY: all test run bench blobs clean fuzz
+.PHONY: all test run screenshot bench blobs clean fuzz
 
 WIN_BUILD := build/win
 TOOLCHAIN := $(CURDIR)/cmake/mingw-w64-x86_64.cmake
@@ -10,6 +10,15 @@ all: test
 test:
 	@sh tools/install-deps.sh native windows
 	@sh tools/run-tests.sh
+
+# Builds Varendo.exe and starts it under Wine on $DISPLAY.
+run:
+	@sh tools/run-program.sh
+
+# Remakes docs/main-window.png under a virtual display.
+screenshot:
+	@sh tools/install-deps.sh windows screenshot
+	@sh tools/screenshot.sh
 
 bench:
 	@sh tools/install-deps.sh native bench

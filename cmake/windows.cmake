@@ -78,3 +78,8 @@ if(VARENDO_TESTS)
     -DSTATUS=2 "-DERR=varendo-calc: --species \"フシギ\" is not a species of dp; names that begin alike: フシギソウ, フシギダネ, フシギバナ\n"
     -P ${CMAKE_SOURCE_DIR}/tests/cli/run_case.cmake)
 endif()
+
+# Enters the README's worked example into a running Varendo.exe for `make screenshot`.
+add_executable(varendo_screenshot_driver tools/screenshot_driver.cpp)
+target_include_directories(varendo_screenshot_driver PRIVATE ${CMAKE_SOURCE_DIR})
+target_link_libraries(varendo_screenshot_driver PRIVATE varendo_options)

@@ -2,7 +2,7 @@
 # Installs the Debian/Ubuntu packages a build needs, only those missing, and
 # the Japanese locale that Wine needs for code page 932.
 #
-# usage: tools/install-deps.sh [native|windows|run|bench|help|fuzz]...
+# usage: tools/install-deps.sh [native|windows|run|screenshot|bench|help|fuzz]...
 set -eu
 
 packages=""

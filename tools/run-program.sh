@@ -1,0 +1,21 @@
+#!/bin/sh
+# Builds Varendo.exe and starts it under Wine on this display, with the
+# Japanese locale that gives it code page 932.
+set -eu
+cd "$(dirname "$0")/.."
+top=$(pwd)
+
+if [ -z "${DISPLAY:-}" ]; then
+    echo "make run: no display: DISPLAY is not set, so Varendo has nowhere to show its window." >&2
+    echo "make run: start it from a graphical session (or with ssh -X); 'make screenshot' works without one." >&2
+    exit 1
+fi
+
+sh tools/install-deps.sh windows
+cmake -S . -B build/win -DCMAKE_TOOLCHAIN_FILE="$top/cmake/mingw-w64-x86_64.cmake" \
+    -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build build/win -j "$(nproc 2>/dev/null || echo 2)" --target Varendo
+
+echo "make run: starting build/win/Varendo.exe under Wine (the first start in a new Wine prefix takes a while)"
+LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree=;mshtml=" \
+    exec wine build/win/Varendo.exe
