@@ -170,6 +170,49 @@ TEST_F(StartTest, TabAndShiftTabMoveThroughTheControls)
     EXPECT_TRUE(focusIsIn(IDC_NATURE));
 }
 
+TEST_F(StartTest, UpDownArrowsWrapAroundTheRange)
+{
+    struct WrapCase {
+        int edit;
+        const char *before;
+        UINT key;
+        const char *after;
+    };
+    const WrapCase cases[] = {
+        {IDC_LEVEL, "100", VK_UP, "1"},
+        {IDC_LEVEL, "1", VK_DOWN, "100"},
+        {IDC_EFFORT_HP, "0", VK_DOWN, "255"},
+        {IDC_STAT_HP, "998", VK_UP, "999"},
+    };
+    for (const WrapCase &c : cases) {
+        SetText(window, c.edit, c.before);
+        SetFocus(Control(window, c.edit));
+        PressKey(c.key);
+        EXPECT_EQ(c.after, Text(window, c.edit)) << c.before;
+    }
+}
+
+TEST(MinimisedStartTest, StartsMinimisedAndKeepsTheStatusBarAtTheBottom)
+{
+    MessageBoxCatcher boxes;
+    HWND window = OpenProgramWindow(SW_SHOWMINIMIZED);
+    ASSERT_TRUE(window != NULL);
+    EXPECT_TRUE(IsIconic(window));
+
+    ShowWindow(window, SW_RESTORE);
+    PumpMessages();
+    EXPECT_FALSE(IsIconic(window));
+    RECT client, bar;
+    GetClientRect(window, &client);
+    MapWindowPoints(window, NULL, (POINT *)&client, 2);
+    GetWindowRect(Control(window, IDC_STATUSBAR), &bar);
+    EXPECT_EQ(client.bottom, bar.bottom);
+    EXPECT_EQ(client.left, bar.left);
+    EXPECT_EQ(client.right, bar.right);
+    CloseProgramWindow(window);
+    EXPECT_TRUE(boxes.Take().empty());
+}
+
 TEST_F(StartTest, ExitCommandEndsTheLoopWithCodeZero)
 {
     SetText(window, IDC_SPECIES, "ミュウツー");
