@@ -6,6 +6,8 @@ set -u
 cd "$(dirname "$0")/.."
 top=$(pwd)
 jobs=$(nproc 2>/dev/null || echo 2)
+# Separate roots let several working copies of the trees coexist.
+root=${VARENDO_BUILD_ROOT:-build}
 total_passed=0
 total_failed=0
 broken=""
@@ -14,14 +16,14 @@ broken=""
 build() {
     dir=$1
     shift
-    echo "== building build/$dir"
-    if ! cmake -S . -B "build/$dir" "$@" >"build/$dir.configure.log" 2>&1; then
-        cat "build/$dir.configure.log"
+    echo "== building $root/$dir"
+    if ! cmake -S . -B "$root/$dir" "$@" >"$root/$dir.configure.log" 2>&1; then
+        cat "$root/$dir.configure.log"
         broken="$broken $dir(configure)"
         return 1
     fi
-    if ! cmake --build "build/$dir" -j "$jobs" >"build/$dir.build.log" 2>&1; then
-        grep -E 'error|Error' "build/$dir.build.log" | head -40
+    if ! cmake --build "$root/$dir" -j "$jobs" >"$root/$dir.build.log" 2>&1; then
+        grep -E 'error|Error' "$root/$dir.build.log" | head -40
         broken="$broken $dir(build)"
         return 1
     fi
@@ -31,11 +33,11 @@ build() {
 check() {
     dir=$1
     shift
-    echo "== testing build/$dir"
-    (cd "build/$dir" && "$@" ctest --output-on-failure) >"build/$dir.test.log" 2>&1
+    echo "== testing $root/$dir"
+    (cd "$root/$dir" && "$@" ctest --output-on-failure) >"$root/$dir.test.log" 2>&1
     rc=$?
-    cat "build/$dir.test.log"
-    line=$(grep -E '^[0-9]+% tests passed, [0-9]+ tests? failed out of [0-9]+' "build/$dir.test.log" | tail -n 1)
+    cat "$root/$dir.test.log"
+    line=$(grep -E '^[0-9]+% tests passed, [0-9]+ tests? failed out of [0-9]+' "$root/$dir.test.log" | tail -n 1)
     if [ -z "$line" ]; then
         broken="$broken $dir(ctest)"
         return 1
@@ -47,7 +49,7 @@ check() {
     [ "$rc" -eq 0 ] || [ "$failed" -gt 0 ] || broken="$broken $dir(ctest rc $rc)"
 }
 
-mkdir -p build
+mkdir -p "$root"
 start=$(date +%s)
 
 if build native -DCMAKE_BUILD_TYPE=RelWithDebInfo; then check native; fi
@@ -55,7 +57,7 @@ if build sanitize -DCMAKE_BUILD_TYPE=Debug -DVARENDO_SANITIZE=ON; then
     ASAN_OPTIONS=detect_leaks=1:abort_on_error=0 UBSAN_OPTIONS=print_stacktrace=1 check sanitize
 fi
 if build win -DCMAKE_TOOLCHAIN_FILE="$top/cmake/mingw-w64-x86_64.cmake" -DCMAKE_BUILD_TYPE=Release; then
-    WINEPREFIX="$top/build/wineprefix"
+    WINEPREFIX="$top/$root/wineprefix"
     export WINEPREFIX
     rm -rf "$WINEPREFIX"
     echo "== preparing a fresh Wine prefix"
