@@ -27,6 +27,7 @@ add_library(varendo_ui STATIC
   ui/observation_list.cpp
   ui/recalculate.cpp
   ui/mode_switch.cpp
+  ui/input_assist.cpp
   data/load_game_data_win.cpp)
 target_link_libraries(varendo_ui PUBLIC varendo_core comctl32)
 

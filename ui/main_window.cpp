@@ -9,6 +9,7 @@
 #include "../data/nature.h"
 #include "../data/roster.h"
 #include "../resources/resource.h"
+#include "input_assist.h"
 #include "mode_switch.h"
 #include "observation_list.h"
 #include "recalculate.h"
@@ -88,7 +89,8 @@ static LRESULT OnInitDialog(HWND window)
     for (int n = 0; n < NATURE_COUNT; n++)
         ComboBox_InsertString(nature, -1, NatureTable[n].name);
 
-    // The status-bar hints subclass the children here, once the status bar exists.
+    // Every direct child gets the hint procedure, the status bar included.
+    EnumChildWindows(window, SubclassChild, (LPARAM)window);
 
     SendMessageA(window, WM_COMMAND, IDM_MODE_DP, 0);
     SendMessageA(window, WM_COMMAND, IDM_SORT_KANA, 0);
@@ -128,34 +130,14 @@ static void OnNextDlgCtl(HWND window, WPARAM wParam, LPARAM lParam)
         Edit_SetSel(target, 0, -1);
 }
 
-// A new species or nature changes every result. A choice from the drop-down
-// list is notified before the box copies it into its edit field, which the
-// recalculation reads, so the copy is made here first.
-static bool OnNameBoxCommand(HWND window, HWND box, int code)
-{
-    switch (code) {
-    case CBN_SELCHANGE: {
-        char name[SPECIES_NAME_BYTES + 1] = "";
-        const int index = ComboBox_GetCurSel(box);
-        if (index != CB_ERR && ComboBox_GetLBTextLen(box, index) < (int)sizeof name)
-            ComboBox_GetLBText(box, index, name);
-        SetWindowTextA(box, name);
-        SendMessageA(window, WM_RECALCULATE, 0, 0);
-        return true;
-    }
-    case CBN_EDITCHANGE:
-        SendMessageA(window, WM_RECALCULATE, 0, 0);
-        return true;
-    }
-    return false;
-}
-
 static bool OnCommand(HWND window, int id, int code, HWND control)
 {
+    if (IsNumericEdit(id))
+        return OnNumericEditCommand(window, id, code, control);
     switch (id) {
     case IDC_SPECIES:
     case IDC_NATURE:
-        return OnNameBoxCommand(window, control, code);
+        return OnNameComboCommand(window, id, code, control);
     case IDC_ADD:
         if (code != BN_CLICKED)
             return false;
@@ -172,6 +154,12 @@ static bool OnCommand(HWND window, int id, int code, HWND control)
     case IDM_EXIT:
         SendMessageA(window, WM_CLOSE, 0, 0);
         return true;
+    case IDM_MODE_RGBY:
+    case IDM_MODE_GSC:
+    case IDM_MODE_RS:
+    case IDM_MODE_EMERALD:
+    case IDM_MODE_FIRERED:
+    case IDM_MODE_LEAFGREEN:
     case IDM_MODE_DP:
         OnModeCommand(window, (GameMode)id);
         return true;
@@ -183,10 +171,9 @@ static bool OnCommand(HWND window, int id, int code, HWND control)
         OnSortCommand(window, (SortOrder)id);
         return true;
     }
-    // Not handled here yet: the other game modes, the tool windows, help and
-    // the version box, and the focus notifications of the fifteen number
-    // fields. Like the OK and Cancel ids that dialog keyboard handling sends,
-    // they fall through to DefWindowProc.
+    // Not handled here yet: the tool windows, help and the version box. Like
+    // the OK and Cancel ids that dialog keyboard handling sends, they fall
+    // through to DefWindowProc.
     return false;
 }
 
@@ -220,7 +207,12 @@ LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
         if (OnCommand(window, LOWORD(wParam), HIWORD(wParam), (HWND)lParam))
             return 0;
         break;
-        // The status-bar hints of WM_MENUSELECT and WM_MOUSEMOVE belong here.
+    case WM_MENUSELECT:
+        OnMenuSelectHint(window, wParam);
+        return 0;
+    case WM_MOUSEMOVE:
+        OnMainMouseMove(window);
+        return 0;
     }
     return DefWindowProcA(window, message, wParam, lParam);
 }

@@ -4,6 +4,7 @@
 #include <commctrl.h>
 
 #include "../resources/resource.h"
+#include "input_assist.h"
 #include "main_window.h"
 #include "shell.h"
 #include "species_roster.h"
@@ -29,6 +30,8 @@ struct ModeInput {
     unsigned families; // enabled in these families, disabled in the others
 };
 
+// The name inputs come first: the switch sets them before the stat rows.
+enum { NAME_INPUT_COUNT = 3 };
 static const ModeInput ModeInputs[] = {
     {IDC_NATURE_LABEL, FAMILY_GEN34},
     {IDC_NATURE, FAMILY_GEN34},
@@ -55,14 +58,17 @@ static const ModeInput ModeInputs[] = {
 static const int Gen12EffortSpins[] = {IDC_EFFORT_HP_SPIN,  IDC_EFFORT_ATK_SPIN,
                                        IDC_EFFORT_DEF_SPIN, IDC_EFFORT_SPA_SPIN,
                                        IDC_EFFORT_SPE_SPIN, IDC_EFFORT_SPC_SPIN};
+static const int AllEffortSpins[] = {IDC_EFFORT_HP_SPIN,  IDC_EFFORT_ATK_SPIN, IDC_EFFORT_DEF_SPIN,
+                                     IDC_EFFORT_SPA_SPIN, IDC_EFFORT_SPD_SPIN, IDC_EFFORT_SPE_SPIN,
+                                     IDC_EFFORT_SPC_SPIN};
 static const int Gen34EffortSpins[] = {IDC_EFFORT_HP_SPIN,  IDC_EFFORT_ATK_SPIN,
                                        IDC_EFFORT_DEF_SPIN, IDC_EFFORT_SPA_SPIN,
                                        IDC_EFFORT_SPD_SPIN, IDC_EFFORT_SPE_SPIN};
 
-static void EnableInputs(HWND mainWindow, unsigned family)
+static void EnableInputs(HWND mainWindow, unsigned family, const ModeInput *inputs, size_t count)
 {
-    for (const ModeInput &input : ModeInputs)
-        EnableWindow(GetDlgItem(mainWindow, input.id), (input.families & family) != 0);
+    for (size_t i = 0; i < count; i++)
+        EnableWindow(GetDlgItem(mainWindow, inputs[i].id), (inputs[i].families & family) != 0);
 }
 
 static void SetEffortColumn(HWND mainWindow, unsigned family)
@@ -89,19 +95,48 @@ static void SetMenuItemEnabled(HWND mainWindow, UINT id, bool enabled)
     SetMenuItemInfoA(GetMenu(mainWindow), id, FALSE, &item);
 }
 
+// Moves one effort up-down's position to another and zeroes the first: the
+// single Special effort lives in the Special field in the first generation
+// and in the Sp. Atk field in the second.
+static void MoveEffort(HWND mainWindow, int fromSpin, int toSpin)
+{
+    const LRESULT position = SendDlgItemMessageA(mainWindow, fromSpin, UDM_GETPOS32, 0, 0);
+    SendDlgItemMessageA(mainWindow, toSpin, UDM_SETPOS32, 0, position);
+    SendDlgItemMessageA(mainWindow, fromSpin, UDM_SETPOS32, 0, 0);
+}
+
+// Rows and efforts entered for one generation's formula mean nothing to
+// another's, so they survive only a switch within the same family.
+static void CarryOverInputs(HWND mainWindow, GameMode oldMode, GameMode newMode)
+{
+    const unsigned oldFamily = ModeFamily(oldMode), newFamily = ModeFamily(newMode);
+    if (oldFamily == newFamily)
+        return;
+    if (oldMode == IDM_MODE_RGBY && newMode == IDM_MODE_GSC) {
+        MoveEffort(mainWindow, IDC_EFFORT_SPC_SPIN, IDC_EFFORT_SPA_SPIN);
+    } else if (oldMode == IDM_MODE_GSC && newMode == IDM_MODE_RGBY) {
+        MoveEffort(mainWindow, IDC_EFFORT_SPA_SPIN, IDC_EFFORT_SPC_SPIN);
+    } else {
+        for (int spin : AllEffortSpins)
+            SendDlgItemMessageA(mainWindow, spin, UDM_SETPOS32, 0, 0);
+    }
+    ListView_DeleteAllItems(GetDlgItem(mainWindow, IDC_LIST));
+}
+
 void SetGameMode(HWND mainWindow, GameMode mode)
 {
     const unsigned family = ModeFamily(mode);
-    EnableInputs(mainWindow, family);
+    EnableInputs(mainWindow, family, ModeInputs, NAME_INPUT_COUNT);
 
     // Diamond/Pearl lets a creature be met at level 1; the older games start at 2.
     SendDlgItemMessageA(mainWindow, IDC_LEVEL_SPIN, UDM_SETRANGE32, mode == IDM_MODE_DP ? 1 : 2,
                         100);
+    ClampUpDownBuddy(GetDlgItem(mainWindow, IDC_LEVEL_SPIN));
 
-    // Only Diamond/Pearl is offered so far, so the family never changes and
-    // the efforts and the list need no carrying over or emptying.
-
+    CarryOverInputs(mainWindow, CurrentMode, mode);
     SetEffortColumn(mainWindow, family);
+    EnableInputs(mainWindow, family, ModeInputs + NAME_INPUT_COUNT,
+                 sizeof ModeInputs / sizeof ModeInputs[0] - NAME_INPUT_COUNT);
     ApplyDeoxysForm(mode);
     CheckMenuRadioItem(ModeMenu(mainWindow), IDM_MODE_RGBY, IDM_MODE_DP, mode, MF_BYCOMMAND);
     CurrentMode = mode;
