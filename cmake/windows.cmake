@@ -28,8 +28,12 @@ add_library(varendo_ui STATIC
   ui/recalculate.cpp
   ui/mode_switch.cpp
   ui/input_assist.cpp
+  ui/effort_tool.cpp
+  ui/hidden_power_tool.cpp
+  ui/help_about.cpp
   data/load_game_data_win.cpp)
-target_link_libraries(varendo_ui PUBLIC varendo_core comctl32)
+# version: the About box reads the program's version resource.
+target_link_libraries(varendo_ui PUBLIC varendo_core comctl32 version)
 
 add_executable(Varendo WIN32
   ui/winmain.cpp
@@ -40,6 +44,9 @@ set_source_files_properties(resources/game_data.rc PROPERTIES OBJECT_DEPENDS "${
 set_source_files_properties(resources/Varendo.rc PROPERTIES
   OBJECT_DEPENDS "${VARENDO_RESOURCES}/Varendo.exe.manifest;${VARENDO_RESOURCES}/varendo.ico;${VARENDO_RESOURCES}/resource.h")
 target_link_libraries(Varendo PRIVATE varendo_ui)
+
+# Varendo.chm next to Varendo.exe, where the Help menu finds it.
+include(cmake/help.cmake)
 
 if(VARENDO_TESTS)
   # The real main window driven in process: templates, menu, strings and data

@@ -9,6 +9,9 @@
 #include "../data/nature.h"
 #include "../data/roster.h"
 #include "../resources/resource.h"
+#include "effort_tool.h"
+#include "help_about.h"
+#include "hidden_power_tool.h"
 #include "input_assist.h"
 #include "mode_switch.h"
 #include "observation_list.h"
@@ -170,10 +173,22 @@ static bool OnCommand(HWND window, int id, int code, HWND control)
     case IDM_SORT_SINNOH:
         OnSortCommand(window, (SortOrder)id);
         return true;
+    case IDM_TOOL_EFFORT:
+        OnEffortToolCommand(window);
+        return true;
+    case IDM_TOOL_HIDDENPOWER:
+        OnHiddenPowerToolCommand(window);
+        return true;
+    case IDM_HELP_CONTENTS:
+    case IDM_HELP_KEYWORD:
+        OnHelpCommand(window, id);
+        return true;
+    case IDM_ABOUT:
+        OnAboutCommand(window);
+        return true;
     }
-    // Not handled here yet: the tool windows, help and the version box. Like
-    // the OK and Cancel ids that dialog keyboard handling sends, they fall
-    // through to DefWindowProc.
+    // Like the OK and Cancel ids that dialog keyboard handling sends, any
+    // other id falls through to DefWindowProc.
     return false;
 }
 
