@@ -57,10 +57,14 @@ if(VARENDO_TESTS)
     tests/win/roster_ui_test.cpp
     tests/win/observation_list_test.cpp
     tests/win/results_test.cpp
+    tests/win/tools_test.cpp
+    tests/win/help_about_test.cpp
     resources/Varendo.rc
     resources/game_data.rc)
   target_include_directories(win_ui_test PRIVATE ${VARENDO_RESOURCES})
   target_link_libraries(win_ui_test PRIVATE varendo_ui GTest::gtest_main)
+  # The help tests open Varendo.chm from beside the test program.
+  add_dependencies(win_ui_test varendo_help)
   add_test(NAME win_ui_test COMMAND win_ui_test)
 
   # The same program resources without the game data: the start must fail cleanly.
@@ -71,6 +75,17 @@ if(VARENDO_TESTS)
   target_include_directories(win_load_failure_test PRIVATE ${VARENDO_RESOURCES})
   target_link_libraries(win_load_failure_test PRIVATE varendo_ui GTest::gtest_main)
   add_test(NAME win_load_failure_test COMMAND win_load_failure_test)
+
+  # Help with the HTML Help control missing: a process of its own, because a
+  # failure to load the control is final for the run.
+  add_executable(win_help_missing_test
+    tests/win/ui_harness.cpp
+    tests/win/help_missing_test.cpp
+    resources/Varendo.rc
+    resources/game_data.rc)
+  target_include_directories(win_help_missing_test PRIVATE ${VARENDO_RESOURCES})
+  target_link_libraries(win_help_missing_test PRIVATE varendo_ui GTest::gtest_main)
+  add_test(NAME win_help_missing_test COMMAND win_help_missing_test)
 endif()
 
 if(VARENDO_TESTS)

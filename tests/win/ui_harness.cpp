@@ -52,7 +52,9 @@ static LRESULT CALLBACK CatchBoxes(int code, WPARAM wParam, LPARAM lParam)
         HWND box = (HWND)wParam;
         char className[16] = "";
         GetClassNameA(box, className, sizeof className);
-        if (lstrcmpA(className, "#32770") == 0) {
+        // The tool windows are dialogs of the same class; a message box is
+        // the one with a text static of id 0xFFFF.
+        if (lstrcmpA(className, "#32770") == 0 && GetDlgItem(box, 0xFFFF) != NULL) {
             CaughtBox caught;
             // The message text is the static control with id 0xFFFF.
             caught.text = WindowText(GetDlgItem(box, 0xFFFF));
@@ -156,6 +158,16 @@ void TypeInto(HWND main, int comboId, const char *text)
     MultiByteToWideChar(932, 0, text, -1, wide, 64);
     for (const wchar_t *c = wide; *c != 0; c++) {
         SendMessageW(edit, WM_CHAR, *c, 1);
+        PumpMessages();
+    }
+}
+
+void TypeKeys(HWND edit, const char *text)
+{
+    // Digits and ASCII only: the keyboard layout's code page would split a
+    // Shift-JIS character (see TypeInto).
+    for (const char *c = text; *c != 0; c++) {
+        PostMessageA(edit, WM_CHAR, (unsigned char)*c, 1);
         PumpMessages();
     }
 }

@@ -63,6 +63,11 @@ void SetText(HWND main, int id, const char *text);
 // Types Shift-JIS text into a combo box's edit field character by character.
 void TypeInto(HWND main, int comboId, const char *text);
 
+// Types text into an edit as keystrokes would arrive: one WM_CHAR per
+// character, posted and delivered through the program's loop step, so that
+// length limits and dialog keyboard handling apply.
+void TypeKeys(HWND edit, const char *text);
+
 // Presses a key in the window that has the focus (or in `target`).
 void PressKey(UINT key, HWND target = NULL);
 void PressShiftTab();
