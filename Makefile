@@ -8,7 +8,7 @@ TOOLCHAIN := $(CURDIR)/cmake/mingw-w64-x86_64.cmake
 all: test
 
 test:
-	@sh tools/install-deps.sh native windows
+	@sh tools/install-deps.sh native windows help
 	@sh tools/run-tests.sh
 
 # Builds Varendo.exe and starts it under Wine on $DISPLAY.
@@ -17,7 +17,7 @@ run:
 
 # Remakes docs/main-window.png under a virtual display.
 screenshot:
-	@sh tools/install-deps.sh windows screenshot
+	@sh tools/install-deps.sh windows help screenshot
 	@sh tools/screenshot.sh
 
 bench:

@@ -11,10 +11,10 @@ if [ -z "${DISPLAY:-}" ]; then
     exit 1
 fi
 
-sh tools/install-deps.sh windows
+sh tools/install-deps.sh windows help
 cmake -S . -B build/win -DCMAKE_TOOLCHAIN_FILE="$top/cmake/mingw-w64-x86_64.cmake" \
     -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build build/win -j "$(nproc 2>/dev/null || echo 2)" --target Varendo
+cmake --build build/win -j "$(nproc 2>/dev/null || echo 2)" --target Varendo varendo_help
 
 echo "make run: starting build/win/Varendo.exe under Wine (the first start in a new Wine prefix takes a while)"
 LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree=;mshtml=" \
