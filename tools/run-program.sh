@@ -17,5 +17,8 @@ cmake -S . -B build/win -DCMAKE_TOOLCHAIN_FILE="$top/cmake/mingw-w64-x86_64.cmak
 cmake --build build/win -j "$(nproc 2>/dev/null || echo 2)" --target Varendo varendo_help
 
 echo "make run: starting build/win/Varendo.exe under Wine (the first start in a new Wine prefix takes a while)"
+# In its own folder, as a Windows shortcut starts it: Wine's help control
+# looks for Varendo.chm in the current folder.
+cd build/win
 LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree=;mshtml=" \
-    exec wine build/win/Varendo.exe
+    exec wine Varendo.exe

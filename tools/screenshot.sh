@@ -1,16 +1,20 @@
 #!/bin/sh
-# Remakes docs/main-window.png: Varendo under a virtual display, the README's
-# worked example entered by tools/screenshot_driver.cpp, the window captured
-# with ImageMagick's import.
+# Remakes the README's pictures in docs/: Varendo under a virtual display,
+# one scene each (the worked example in the main window, the two tool windows,
+# the version box, the help window) set up by tools/screenshot_driver.cpp, the
+# window captured with ImageMagick's import.
 set -eu
 cd "$(dirname "$0")/.."
 top=$(pwd)
+# A separate build root (as for run-tests.sh) keeps other working trees apart.
+root=${VARENDO_BUILD_ROOT:-build}
+export top root
 
-cmake -S . -B build/win -DCMAKE_TOOLCHAIN_FILE="$top/cmake/mingw-w64-x86_64.cmake" \
+cmake -S . -B "$root/win" -DCMAKE_TOOLCHAIN_FILE="$top/cmake/mingw-w64-x86_64.cmake" \
     -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build build/win -j "$(nproc 2>/dev/null || echo 2)" --target Varendo varendo_screenshot_driver
+cmake --build "$root/win" -j "$(nproc 2>/dev/null || echo 2)" --target Varendo varendo_help varendo_screenshot_driver
 
-WINEPREFIX="$top/build/wineprefix-screenshot"
+WINEPREFIX="$top/$root/wineprefix-screenshot"
 LANG=ja_JP.UTF-8
 LC_ALL=ja_JP.UTF-8
 WINEDEBUG=-all
@@ -25,11 +29,19 @@ if [ ! -d "$WINEPREFIX" ]; then
 fi
 
 mkdir -p docs
+# Each scene starts Varendo afresh; ending the Wine server ends it. Varendo
+# runs in its own folder, where the help control looks for Varendo.chm.
 xvfb-run -a -s "-screen 0 1024x768x24" sh -c '
     set -e
-    wine build/win/varendo_screenshot_driver.exe build/screenshot-geometry.txt
-    geometry=$(tr -d "\r\n" <build/screenshot-geometry.txt)
-    import -window root -crop "$geometry" +repage docs/main-window.png
-    wineserver -k
+    cd "$top/$root/win"
+    for shot in main:main-window effort-tool:effort-tool hidden-power-tool:hidden-power-tool \
+                about:about help:help; do
+        scene=${shot%%:*}
+        png=docs/${shot#*:}.png
+        wine varendo_screenshot_driver.exe ../screenshot-geometry.txt "$scene"
+        geometry=$(tr -d "\r\n" <../screenshot-geometry.txt)
+        import -window root -crop "$geometry" +repage "$top/$png"
+        wineserver -k
+        echo "wrote $png"
+    done
 '
-echo "wrote docs/main-window.png"

@@ -103,7 +103,7 @@ TEST_F(HelpAboutTest, EachHelpCommandOpensTheHelpFileOnItsOwnTab)
         UINT command;
         int tab;               // contents 0, index 1
         const char *paneClass; // what the navigation pane shows on that tab
-    } Cases[] = {{IDM_HELP_KEYWORD, 1, WC_LISTVIEWA}, {IDM_HELP_CONTENTS, 0, WC_TREEVIEWA}};
+    } Cases[] = {{IDM_HELP_CONTENTS, 0, WC_TREEVIEWA}, {IDM_HELP_KEYWORD, 1, WC_LISTVIEWA}};
     for (const auto &c : Cases) {
         SCOPED_TRACE(c.paneClass);
         ASSERT_TRUE(FindHelpWindow() == NULL);
