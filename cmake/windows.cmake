@@ -57,6 +57,8 @@ if(VARENDO_TESTS)
     tests/win/roster_ui_test.cpp
     tests/win/observation_list_test.cpp
     tests/win/results_test.cpp
+    tests/win/input_assist_test.cpp
+    tests/win/mode_switch_test.cpp
     tests/win/tools_test.cpp
     tests/win/help_about_test.cpp
     resources/Varendo.rc

@@ -12,9 +12,9 @@
 static const char DefWndProcProperty[] = "DefWndProc";
 
 static const int NumericEdits[] = {
-    IDC_LEVEL,      IDC_STAT_HP,     IDC_STAT_ATK,    IDC_STAT_DEF,    IDC_STAT_SPA,
-    IDC_STAT_SPD,   IDC_STAT_SPE,    IDC_STAT_SPC,    IDC_EFFORT_HP,   IDC_EFFORT_ATK,
-    IDC_EFFORT_DEF, IDC_EFFORT_SPA,  IDC_EFFORT_SPD,  IDC_EFFORT_SPE,  IDC_EFFORT_SPC,
+    IDC_LEVEL,      IDC_STAT_HP,    IDC_STAT_ATK,   IDC_STAT_DEF,   IDC_STAT_SPA,
+    IDC_STAT_SPD,   IDC_STAT_SPE,   IDC_STAT_SPC,   IDC_EFFORT_HP,  IDC_EFFORT_ATK,
+    IDC_EFFORT_DEF, IDC_EFFORT_SPA, IDC_EFFORT_SPD, IDC_EFFORT_SPE, IDC_EFFORT_SPC,
 };
 
 bool IsNumericEdit(int id)
@@ -31,7 +31,8 @@ static void ShowHint(HWND mainWindow, UINT id)
 {
     char hint[256] = "";
     if (id != 0)
-        LoadStringA((HINSTANCE)GetWindowLongPtrA(mainWindow, GWLP_HINSTANCE), id, hint, sizeof hint);
+        LoadStringA((HINSTANCE)GetWindowLongPtrA(mainWindow, GWLP_HINSTANCE), id, hint,
+                    sizeof hint);
     SendDlgItemMessageA(mainWindow, IDC_STATUSBAR, SB_SETTEXTA, 0, (LPARAM)hint);
 }
 
@@ -107,9 +108,19 @@ int ClampEditToMax(HWND edit, int maximum)
     return clamped;
 }
 
-void OnMenuSelectHint(HWND mainWindow, WPARAM wParam) { ShowHint(mainWindow, LOWORD(wParam)); }
+void OnMenuSelectHint(HWND mainWindow, WPARAM wParam)
+{
+    // For a submenu title the low word is its position, not a command, and
+    // when the menu closes it is 0: neither may pick up a hint by accident.
+    const UINT flags = HIWORD(wParam);
+    const bool command = flags != 0xFFFF && (flags & (MF_POPUP | MF_SEPARATOR)) == 0;
+    ShowHint(mainWindow, command ? LOWORD(wParam) : 0);
+}
 
-void OnMainMouseMove(HWND mainWindow) { ShowHint(mainWindow, 0); }
+void OnMainMouseMove(HWND mainWindow)
+{
+    ShowHint(mainWindow, 0);
+}
 
 bool OnNumericEditCommand(HWND mainWindow, int id, int code, HWND edit)
 {
@@ -128,8 +139,16 @@ bool OnNumericEditCommand(HWND mainWindow, int id, int code, HWND edit)
 }
 
 // Warns when a name box is left holding a name that is not in its list.
-static bool OnNameComboKillFocus(int id, HWND combo)
+static bool OnNameComboKillFocus(HWND mainWindow, int id, HWND combo)
 {
+    // Only a move to another control of this window leaves the field. The
+    // focus going to a tool window or another program, or to nobody because
+    // the box was disabled by a mode switch or the window is closing, must
+    // not raise a box that pulls the focus back: the tools would be unusable
+    // while a name is half typed.
+    HWND next = GetFocus();
+    if (next == NULL || next == combo || IsChild(combo, next) || !IsChild(mainWindow, next))
+        return false;
     char text[25] = "";
     const int limit = id == IDC_SPECIES ? 25 : 11;
     // A text longer than the field must not match a name by its first bytes.
@@ -158,9 +177,12 @@ bool OnNameComboCommand(HWND mainWindow, int id, int code, HWND combo)
         // and the recalculation reads the edit field.
         char text[25] = "";
         const int index = ComboBox_GetCurSel(combo);
-        if (index != CB_ERR && ComboBox_GetLBTextLen(combo, index) < (int)sizeof text)
+        // Without a selected item (the list's selection was cancelled) the
+        // typed text stays: there is nothing to copy over it.
+        if (index != CB_ERR && ComboBox_GetLBTextLen(combo, index) < (int)sizeof text) {
             ComboBox_GetLBText(combo, index, text);
-        SetWindowTextA(combo, text);
+            SetWindowTextA(combo, text);
+        }
         SendMessageA(mainWindow, WM_RECALCULATE, 0, 0);
         return true;
     }
@@ -168,7 +190,7 @@ bool OnNameComboCommand(HWND mainWindow, int id, int code, HWND combo)
         SendMessageA(mainWindow, WM_RECALCULATE, 0, 0);
         return true;
     case CBN_KILLFOCUS:
-        return OnNameComboKillFocus(id, combo);
+        return OnNameComboKillFocus(mainWindow, id, combo);
     }
     return false;
 }

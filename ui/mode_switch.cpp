@@ -95,12 +95,15 @@ static void SetMenuItemEnabled(HWND mainWindow, UINT id, bool enabled)
     SetMenuItemInfoA(GetMenu(mainWindow), id, FALSE, &item);
 }
 
-// Moves one effort up-down's position to another and zeroes the first: the
+// Moves one effort field's number to another and zeroes the first: the
 // single Special effort lives in the Special field in the first generation
-// and in the Sp. Atk field in the second.
+// and in the Sp. Atk field in the second. The number is what the field shows,
+// clamped into its range: UDM_GETPOS32 answers a typed text outside the range
+// (or not yet clamped because the field still has the focus) with the last
+// position set, which is not what the user sees.
 static void MoveEffort(HWND mainWindow, int fromSpin, int toSpin)
 {
-    const LRESULT position = SendDlgItemMessageA(mainWindow, fromSpin, UDM_GETPOS32, 0, 0);
+    const int position = ClampUpDownBuddy(GetDlgItem(mainWindow, fromSpin));
     SendDlgItemMessageA(mainWindow, toSpin, UDM_SETPOS32, 0, position);
     SendDlgItemMessageA(mainWindow, fromSpin, UDM_SETPOS32, 0, 0);
 }
