@@ -15,7 +15,7 @@ test:
 run:
 	@sh tools/run-program.sh
 
-# Remakes docs/main-window.png under a virtual display.
+# Remakes the README's pictures in docs/ under a virtual display.
 screenshot:
 	@sh tools/install-deps.sh windows help screenshot
 	@sh tools/screenshot.sh

@@ -349,6 +349,7 @@ TEST_F(ToolsTest, HiddenPowerToolShowsTypeAndPowerOfTheTypedValues)
         // Speed weighs more than Sp. Atk and Sp. Def in the type.
         {IDM_MODE_EMERALD, {"31", "31", "31", "31", "31", "30", ""}, "こおり", "70"},
         {IDM_MODE_EMERALD, {"31", "31", "31", "30", "31", "31", ""}, "でんき", "70"},
+        {IDM_MODE_LEAFGREEN, {"31", "30", "31", "31", "31", "31", ""}, "ドラゴン", "70"},
         {IDM_MODE_GSC, {"15", "15", "15", "", "", "15", "15"}, "あく", "70"},
         {IDM_MODE_GSC, {"0", "0", "0", "", "", "0", "0"}, "かくとう", "31"},
     };
