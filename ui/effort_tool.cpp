@@ -18,8 +18,8 @@ enum { STAT_EXP_MAX = 65535, STAT_EXP_DIGITS = 5 };
 
 // The main window's effort fields that the auto-fill writes, by row. The
 // Special row has two: see OnAutoFill.
-static const int MainEffortFields[EFFORT_ROWS - 1] = {IDC_EFFORT_HP, IDC_EFFORT_ATK,
-                                                      IDC_EFFORT_DEF, IDC_EFFORT_SPE};
+static const int MainEffortFields[EFFORT_ROWS - 1] = {IDC_EFFORT_HP, IDC_EFFORT_ATK, IDC_EFFORT_DEF,
+                                                      IDC_EFFORT_SPE};
 
 void OnEffortToolCommand(HWND mainWindow)
 {

@@ -102,8 +102,8 @@ static void ShowVersionBox(HWND mainWindow, void *block)
     if (VerQueryValueA(block, "\\VarFileInfo\\Translation", (void **)&translations, &length) &&
         translations != NULL && length >= sizeof *translations) {
         char subBlock[64];
-        wsprintfA(subBlock, "\\StringFileInfo\\%04x%04x\\LegalCopyright",
-                  translations[0].language, translations[0].codePage);
+        wsprintfA(subBlock, "\\StringFileInfo\\%04x%04x\\LegalCopyright", translations[0].language,
+                  translations[0].codePage);
         char *value = NULL;
         if (VerQueryValueA(block, subBlock, (void **)&value, &length) && value != NULL)
             notice = value;

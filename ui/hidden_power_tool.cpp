@@ -1,8 +1,6 @@
 // Hidden power calculator: type and power of the move from typed individual values.
 #include "hidden_power_tool.h"
 
-#include <windowsx.h>
-
 #include "../data/roster.h"
 #include "../engine/iv_engine.h"
 #include "../resources/resource.h"
@@ -27,10 +25,9 @@ void OnHiddenPowerToolCommand(HWND mainWindow)
     // tool computing with a later generation's formula.
     if (CurrentMode == IDM_MODE_RGBY)
         return;
-    HiddenPowerToolWindow =
-        CreateDialogParamA((HINSTANCE)GetWindowLongPtrA(mainWindow, GWLP_HINSTANCE),
-                           MAKEINTRESOURCEA(IDD_HIDDENPOWER_TOOL), mainWindow,
-                           HiddenPowerToolProc, 0);
+    HiddenPowerToolWindow = CreateDialogParamA(
+        (HINSTANCE)GetWindowLongPtrA(mainWindow, GWLP_HINSTANCE),
+        MAKEINTRESOURCEA(IDD_HIDDENPOWER_TOOL), mainWindow, HiddenPowerToolProc, 0);
 }
 
 // Gold/Silver/Crystal have one Special value; the later games have Sp. Atk and
@@ -54,8 +51,8 @@ static void OnInputUpdate(HWND tool)
     IvResult result = {};
     for (int slot = 0; slot < INPUT_COUNT; slot++) {
         // A clamped text notifies again; the nested run sees every value in range.
-        const int value =
-            ClampEditToMax(GetDlgItem(tool, IDC_HPCALC_HP + slot), gen2 ? GEN2_IV_MAX : GEN34_IV_MAX);
+        const int value = ClampEditToMax(GetDlgItem(tool, IDC_HPCALC_HP + slot),
+                                         gen2 ? GEN2_IV_MAX : GEN34_IV_MAX);
         result.ranges[slot].min = (uint8_t)value;
     }
     if (gen2)
@@ -70,6 +67,25 @@ static void OnInputUpdate(HWND tool)
     ApplyModeEnabling(tool);
 }
 
+static void OnCommand(HWND tool, int id, int code)
+{
+    switch (id) {
+    case IDC_HPCALC_HP:
+    case IDC_HPCALC_ATK:
+    case IDC_HPCALC_DEF:
+    case IDC_HPCALC_SPA:
+    case IDC_HPCALC_SPD:
+    case IDC_HPCALC_SPE:
+    case IDC_HPCALC_SPC:
+        if (code == EN_UPDATE)
+            OnInputUpdate(tool);
+        break;
+    case IDC_HPCALC_CLOSE:
+        SendMessageA(tool, WM_CLOSE, 0, 0);
+        break;
+    }
+}
+
 INT_PTR CALLBACK HiddenPowerToolProc(HWND tool, UINT message, WPARAM wParam, LPARAM lParam)
 {
     (void)lParam;
@@ -78,14 +94,10 @@ INT_PTR CALLBACK HiddenPowerToolProc(HWND tool, UINT message, WPARAM wParam, LPA
         ApplyModeEnabling(tool);
         // No focus is asked for; the inputs start empty and have no length limit.
         return FALSE;
-    case WM_COMMAND: {
-        const int id = LOWORD(wParam);
-        if (id >= IDC_HPCALC_HP && id < IDC_HPCALC_HP + INPUT_COUNT && HIWORD(wParam) == EN_UPDATE)
-            OnInputUpdate(tool);
-        else if (id == IDC_HPCALC_CLOSE)
-            SendMessageA(tool, WM_CLOSE, 0, 0);
+    case WM_COMMAND:
+        // Handled or not, every command answers FALSE.
+        OnCommand(tool, LOWORD(wParam), HIWORD(wParam));
         return FALSE;
-    }
     case WM_CLOSE:
         DestroyWindow(tool);
         HiddenPowerToolWindow = NULL;

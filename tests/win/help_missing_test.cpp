@@ -39,8 +39,8 @@ class RegistrationPointingAt
     ~RegistrationPointingAt()
     {
         HKEY key;
-        if (replaced_ && RegOpenKeyExA(HKEY_CLASSES_ROOT, ServerKey, 0, KEY_SET_VALUE, &key) ==
-                             ERROR_SUCCESS) {
+        if (replaced_ &&
+            RegOpenKeyExA(HKEY_CLASSES_ROOT, ServerKey, 0, KEY_SET_VALUE, &key) == ERROR_SUCCESS) {
             RegSetValueExA(key, NULL, 0, type_, (const BYTE *)saved_, lstrlenA(saved_) + 1);
             RegCloseKey(key);
         }

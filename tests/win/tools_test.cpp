@@ -20,7 +20,7 @@ const int IvInputs[7] = {IDC_HPCALC_HP,  IDC_HPCALC_ATK, IDC_HPCALC_DEF, IDC_HPC
                          IDC_HPCALC_SPD, IDC_HPCALC_SPE, IDC_HPCALC_SPC};
 const UINT LaterModes[5] = {IDM_MODE_RS, IDM_MODE_EMERALD, IDM_MODE_FIRERED, IDM_MODE_LEAFGREEN,
                             IDM_MODE_DP};
-const UINT HiddenPowerModes[6] = {IDM_MODE_GSC,      IDM_MODE_RS,        IDM_MODE_EMERALD,
+const UINT HiddenPowerModes[6] = {IDM_MODE_GSC,     IDM_MODE_RS,        IDM_MODE_EMERALD,
                                   IDM_MODE_FIRERED, IDM_MODE_LEAFGREEN, IDM_MODE_DP};
 
 // The two tools, for the behaviour they share.
@@ -197,8 +197,8 @@ TEST_F(ToolsTest, EffortToolConvertsStatExperienceAsItIsTyped)
     const struct {
         const char *statExp;
         const char *level;
-    } Cases[] = {{"0", "0"},     {"1", "0"},      {"9", "0"},      {"10", "1"},
-                 {"49", "1"},    {"50", "2"},     {"122", "3"},    {"10000", "25"},
+    } Cases[] = {{"0", "0"},      {"1", "0"},      {"9", "0"},      {"10", "1"},
+                 {"49", "1"},     {"50", "2"},     {"122", "3"},    {"10000", "25"},
                  {"63001", "62"}, {"63002", "63"}, {"65025", "63"}, {"65535", "63"}};
     HWND tool = OpenEffortTool(IDM_MODE_GSC);
     ASSERT_TRUE(tool != NULL);
@@ -285,7 +285,7 @@ TEST_F(ToolsTest, EffortToolKeyboardTabsThroughItAndEnterPressesAutoFill)
     ASSERT_EQ(Control(tool, IDC_EFFCALC_EXP_HP), GetFocus());
 
     // The levels are not tab stops: the inputs, then the two buttons.
-    const int Order[] = {IDC_EFFCALC_EXP_ATK, IDC_EFFCALC_EXP_DEF, IDC_EFFCALC_EXP_SPE,
+    const int Order[] = {IDC_EFFCALC_EXP_ATK, IDC_EFFCALC_EXP_DEF,  IDC_EFFCALC_EXP_SPE,
                          IDC_EFFCALC_EXP_SPC, IDC_EFFCALC_AUTOFILL, IDC_EFFCALC_CLOSE,
                          IDC_EFFCALC_EXP_HP};
     for (int id : Order) {
@@ -418,8 +418,8 @@ TEST_F(ToolsTest, HiddenPowerInputsAreClampedToTheGenerationsMaximum)
 TEST_F(ToolsTest, HiddenPowerInputsFollowTheModesStats)
 {
     // Gold/Silver/Crystal has one Special value; the later games split it.
-    const int Always[] = {IDC_HPCALC_HP,        IDC_HPCALC_ATK,       IDC_HPCALC_DEF,
-                          IDC_HPCALC_SPE,       IDC_HPCALC_HP_LABEL,  IDC_HPCALC_ATK_LABEL,
+    const int Always[] = {IDC_HPCALC_HP,        IDC_HPCALC_ATK,      IDC_HPCALC_DEF,
+                          IDC_HPCALC_SPE,       IDC_HPCALC_HP_LABEL, IDC_HPCALC_ATK_LABEL,
                           IDC_HPCALC_DEF_LABEL, IDC_HPCALC_SPE_LABEL};
     const int Split[] = {IDC_HPCALC_SPA, IDC_HPCALC_SPD, IDC_HPCALC_SPA_LABEL,
                          IDC_HPCALC_SPD_LABEL};
@@ -455,8 +455,10 @@ TEST_F(ToolsTest, HiddenPowerToolIsNotOfferedInRedGreenBluePikachu)
 TEST_F(ToolsTest, EveryModeCommandClosesTheHiddenPowerTool)
 {
     // Including the mode already in force: the tool computes for one mode only.
-    const UINT Pairs[][2] = {{IDM_MODE_DP, IDM_MODE_DP},        {IDM_MODE_DP, IDM_MODE_RS},
-                             {IDM_MODE_FIRERED, IDM_MODE_GSC},  {IDM_MODE_GSC, IDM_MODE_RGBY},
+    const UINT Pairs[][2] = {{IDM_MODE_DP, IDM_MODE_DP},
+                             {IDM_MODE_DP, IDM_MODE_RS},
+                             {IDM_MODE_FIRERED, IDM_MODE_GSC},
+                             {IDM_MODE_GSC, IDM_MODE_RGBY},
                              {IDM_MODE_GSC, IDM_MODE_LEAFGREEN}};
     for (const auto &pair : Pairs) {
         SCOPED_TRACE(testing::Message() << pair[0] << " to " << pair[1]);
