@@ -23,6 +23,9 @@ char ModulePath[270] = "";
 
 static const char ProductName[] = "Varendo";
 
+// The control that had the focus when the window was last deactivated.
+static HWND SavedFocus = NULL;
+
 void SetStatusText(StatusPart part, const char *text)
 {
     SendMessageA(StatusBar, SB_SETTEXTA, (WPARAM)part, (LPARAM)text);
@@ -99,7 +102,8 @@ static LRESULT OnInitDialog(HWND window)
     SendMessageA(window, WM_COMMAND, IDM_SORT_KANA, 0);
 
     // Answering 0 keeps this focus instead of the dialog manager's choice.
-    SetFocus(GetDlgItem(window, IDC_SPECIES));
+    SavedFocus = GetDlgItem(window, IDC_SPECIES);
+    SetFocus(SavedFocus);
     return 0;
 }
 
@@ -131,6 +135,23 @@ static void OnNextDlgCtl(HWND window, WPARAM wParam, LPARAM lParam)
     SetFocus(target);
     if (SendMessageA(target, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL)
         Edit_SetSel(target, 0, -1);
+}
+
+// DefWindowProc would give the focus to the window itself on activation, so
+// the focus is kept across a visit to a tool window or another program, as a
+// dialog does for its controls.
+static bool OnActivate(HWND window, WPARAM wParam)
+{
+    if (LOWORD(wParam) == WA_INACTIVE) {
+        HWND focus = GetFocus();
+        if (focus != NULL && IsChild(window, focus))
+            SavedFocus = focus;
+        return false;
+    }
+    if (IsIconic(window) || SavedFocus == NULL || !IsChild(window, SavedFocus))
+        return false;
+    SetFocus(SavedFocus);
+    return true;
 }
 
 static bool OnCommand(HWND window, int id, int code, HWND control)
@@ -208,6 +229,10 @@ LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
         StatusBar = NULL;
         PostQuitMessage(0);
         return 0;
+    case WM_ACTIVATE:
+        if (OnActivate(window, wParam))
+            return 0;
+        break;
     case WM_NEXTDLGCTL:
         OnNextDlgCtl(window, wParam, lParam);
         return 0;

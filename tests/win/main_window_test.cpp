@@ -170,6 +170,21 @@ TEST_F(StartTest, TabAndShiftTabMoveThroughTheControls)
     EXPECT_TRUE(focusIsIn(IDC_NATURE));
 }
 
+TEST_F(StartTest, FocusReturnsToItsControlAfterAToolWindow)
+{
+    SetFocus(Control(window, IDC_STAT_ATK));
+    ChooseMenu(window, IDM_TOOL_HIDDENPOWER);
+    ASSERT_TRUE(HiddenPowerToolWindow != NULL);
+    SetActiveWindow(HiddenPowerToolWindow);
+    PumpMessages();
+    ASSERT_TRUE(IsChild(HiddenPowerToolWindow, GetFocus()));
+
+    SetActiveWindow(window);
+    PumpMessages();
+    EXPECT_EQ(Control(window, IDC_STAT_ATK), GetFocus());
+    SendMessageA(HiddenPowerToolWindow, WM_CLOSE, 0, 0);
+}
+
 TEST_F(StartTest, UpDownArrowsWrapAroundTheRange)
 {
     struct WrapCase {
