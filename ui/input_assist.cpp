@@ -5,6 +5,8 @@
 #include <commctrl.h>
 #include <windowsx.h>
 
+#include "../data/nature.h"
+#include "../data/species.h"
 #include "../engine/number_text.h"
 #include "../resources/resource.h"
 #include "main_window.h"
@@ -139,6 +141,15 @@ bool OnNumericEditCommand(HWND mainWindow, int id, int code, HWND edit)
 }
 
 // Warns when a name box is left holding a name that is not in its list.
+bool ReadNameBox(HWND box, char *name, int capacity)
+{
+    name[0] = '\0';
+    if (GetWindowTextLengthA(box) >= capacity)
+        return false;
+    GetWindowTextA(box, name, capacity);
+    return true;
+}
+
 static bool OnNameComboKillFocus(HWND mainWindow, int id, HWND combo)
 {
     // Only a move to another control of this window leaves the field. The
@@ -149,17 +160,12 @@ static bool OnNameComboKillFocus(HWND mainWindow, int id, HWND combo)
     HWND next = GetFocus();
     if (next == NULL || next == combo || IsChild(combo, next) || !IsChild(mainWindow, next))
         return false;
-    char text[25] = "";
-    const int limit = id == IDC_SPECIES ? 25 : 11;
-    // A text longer than the field must not match a name by its first bytes.
-    if (GetWindowTextLengthA(combo) >= limit) {
-        lstrcpyA(text, "\x01");
-    } else {
-        GetWindowTextA(combo, text, limit);
-        if (text[0] == '\0')
-            return false;
-    }
-    if (ComboBox_FindStringExact(combo, 0, text) != CB_ERR)
+    char text[SPECIES_NAME_BYTES + 1];
+    const int capacity = id == IDC_SPECIES ? SPECIES_NAME_BYTES + 1 : NATURE_NAME_BYTES + 1;
+    const bool fits = ReadNameBox(combo, text, capacity);
+    if (fits && text[0] == '\0')
+        return false;
+    if (fits && ComboBox_FindStringExact(combo, 0, text) != CB_ERR)
         return true;
     MessageBoxA(combo,
                 id == IDC_SPECIES ? "指定されたポケモンはデータに存在しません"

@@ -19,6 +19,11 @@ int ClampUpDownBuddy(HWND upDown);
 // was out of range. Returns the value after clamping.
 int ClampEditToMax(HWND edit, int maximum);
 
+// Reads a name box into `name` (capacity bytes with the terminator). A text
+// that does not fit is no name at all: Wine limits the box by characters, not
+// bytes, and the first bytes of a longer text must not match a shorter name.
+bool ReadNameBox(HWND box, char *name, int capacity);
+
 // One of the fifteen level, stat and effort edits of the main window.
 bool IsNumericEdit(int id);
 

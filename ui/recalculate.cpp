@@ -8,6 +8,7 @@
 #include "../engine/iv_engine.h"
 #include "../engine/number_text.h"
 #include "../resources/resource.h"
+#include "input_assist.h"
 #include "observation_list.h"
 
 // The result field of each stat, in StatSlot order.
@@ -18,20 +19,6 @@ static const int StatFields[STAT_SLOT_COUNT] = {IDC_IV_HP,  IDC_IV_ATK, IDC_IV_D
 // two have one Special, the later ones Sp. Atk and Sp. Def.
 static const int Gen12Stats[] = {STAT_HP, STAT_ATK, STAT_DEF, STAT_SPE, STAT_SPC};
 static const int Gen34Stats[] = {STAT_HP, STAT_ATK, STAT_DEF, STAT_SPA, STAT_SPD, STAT_SPE};
-
-// Reads a name box into `name` (capacity bytes with the terminator). A text
-// that does not fit is no name at all: Wine limits the box by characters,
-// not bytes, and the first bytes of a longer text must not match a shorter
-// name.
-static bool ReadName(HWND mainWindow, int id, char *name, int capacity)
-{
-    name[0] = '\0';
-    HWND box = GetDlgItem(mainWindow, id);
-    if (GetWindowTextLengthA(box) >= capacity)
-        return false;
-    GetWindowTextA(box, name, capacity);
-    return true;
-}
 
 static void ReadRow(HWND list, int row, Observation *observation)
 {
@@ -98,8 +85,8 @@ void Recalculate(HWND mainWindow)
         return;
 
     char species[SPECIES_NAME_BYTES + 1], nature[NATURE_NAME_BYTES + 1];
-    const bool speciesFits = ReadName(mainWindow, IDC_SPECIES, species, sizeof species);
-    const bool natureFits = ReadName(mainWindow, IDC_NATURE, nature, sizeof nature);
+    const bool speciesFits = ReadNameBox(GetDlgItem(mainWindow, IDC_SPECIES), species, sizeof species);
+    const bool natureFits = ReadNameBox(GetDlgItem(mainWindow, IDC_NATURE), nature, sizeof nature);
     // An empty species box would match one of the two unnamed placeholder
     // records of the table, which no mode lists: it is no species. Natures
     // only count from the third generation on.
