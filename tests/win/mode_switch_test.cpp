@@ -19,11 +19,6 @@ using namespace ui_test;
 namespace
 {
 
-const int StatFields[7] = {IDC_STAT_HP,  IDC_STAT_ATK, IDC_STAT_DEF, IDC_STAT_SPA,
-                           IDC_STAT_SPD, IDC_STAT_SPE, IDC_STAT_SPC};
-const int EffortFields[7] = {IDC_EFFORT_HP,  IDC_EFFORT_ATK, IDC_EFFORT_DEF, IDC_EFFORT_SPA,
-                             IDC_EFFORT_SPD, IDC_EFFORT_SPE, IDC_EFFORT_SPC};
-
 const UINT Modes[7] = {IDM_MODE_RGBY,    IDM_MODE_GSC,       IDM_MODE_RS, IDM_MODE_EMERALD,
                        IDM_MODE_FIRERED, IDM_MODE_LEAFGREEN, IDM_MODE_DP};
 

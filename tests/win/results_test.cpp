@@ -7,9 +7,6 @@ using namespace ui_test;
 namespace
 {
 
-const int StatFields[7] = {IDC_STAT_HP,  IDC_STAT_ATK, IDC_STAT_DEF, IDC_STAT_SPA,
-                           IDC_STAT_SPD, IDC_STAT_SPE, IDC_STAT_SPC};
-
 class ResultsTest : public MainWindowTest
 {
   protected:

@@ -308,6 +308,11 @@ std::string ComboItem(HWND main, int id, int index)
     return text;
 }
 
+const int StatFields[7] = {IDC_STAT_HP,  IDC_STAT_ATK, IDC_STAT_DEF, IDC_STAT_SPA,
+                           IDC_STAT_SPD, IDC_STAT_SPE, IDC_STAT_SPC};
+const int EffortFields[7] = {IDC_EFFORT_HP,  IDC_EFFORT_ATK, IDC_EFFORT_DEF, IDC_EFFORT_SPA,
+                             IDC_EFFORT_SPD, IDC_EFFORT_SPE, IDC_EFFORT_SPC};
+
 std::vector<std::string> Results(HWND main)
 {
     static const int Fields[] = {IDC_IV_HP,  IDC_IV_ATK, IDC_IV_DEF,  IDC_IV_SPA,  IDC_IV_SPD,

@@ -53,6 +53,11 @@ HWND OpenProgramWindow(int showCommand = SW_SHOWNORMAL);
 // so that no later modal loop ends early.
 void CloseProgramWindow(HWND main);
 
+// The stat and effort entry fields of the main window, in stat order (HP,
+// Attack, Defense, Sp. Atk, Sp. Def, Speed, Special).
+extern const int StatFields[7];
+extern const int EffortFields[7];
+
 // ---- acting on controls -------------------------------------------------
 
 HWND Control(HWND main, int id);
