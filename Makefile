@@ -17,7 +17,7 @@ run:
 
 # Remakes the README's pictures in docs/ under a virtual display.
 screenshot:
-	@sh tools/install-deps.sh windows help screenshot
+	@sh tools/install-deps.sh native windows help screenshot
 	@sh tools/screenshot.sh
 
 bench:

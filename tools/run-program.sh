@@ -11,7 +11,7 @@ if [ -z "${DISPLAY:-}" ]; then
     exit 1
 fi
 
-sh tools/install-deps.sh windows help
+sh tools/install-deps.sh native windows help
 cmake -S . -B build/win -DCMAKE_TOOLCHAIN_FILE="$top/cmake/mingw-w64-x86_64.cmake" \
     -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build build/win -j "$(nproc 2>/dev/null || echo 2)" --target Varendo varendo_help
