@@ -6,7 +6,8 @@
 
 #include "cli_platform.h"
 
-namespace {
+namespace
+{
 
 struct GameInfo {
     const char *name;
@@ -15,8 +16,8 @@ struct GameInfo {
 };
 
 const GameInfo Games[] = {
-    {"rgby", IDM_MODE_RGBY, 151},    {"gsc", IDM_MODE_GSC, 251},
-    {"rs", IDM_MODE_RS, 386},        {"emerald", IDM_MODE_EMERALD, 386},
+    {"rgby", IDM_MODE_RGBY, 151},       {"gsc", IDM_MODE_GSC, 251},
+    {"rs", IDM_MODE_RS, 386},           {"emerald", IDM_MODE_EMERALD, 386},
     {"firered", IDM_MODE_FIRERED, 386}, {"leafgreen", IDM_MODE_LEAFGREEN, 386},
     {"dp", IDM_MODE_DP, 492},
 };
@@ -44,29 +45,41 @@ const GameInfo *GameOf(GameMode mode)
 // What a generation takes after the level, in the order the game shows it.
 struct Layout {
     int statCount;
-    int stats[6];       // slot of each typed stat
+    int stats[6]; // slot of each typed stat
     int effortCount;
-    int efforts[6];     // slot of each typed effort
+    int efforts[6]; // slot of each typed effort
     const char *statOrder;
     const char *effortOrder;
     unsigned effortMax;
     bool effortTotalLimited;
 };
 
-const Layout Gen1Layout = {
-    5, {STAT_HP, STAT_ATK, STAT_DEF, STAT_SPE, STAT_SPC}, 5,
-    {STAT_HP, STAT_ATK, STAT_DEF, STAT_SPE, STAT_SPC}, "H/A/B/S/Special", "H/A/B/S/Special",
-    CLI_EFFORT_LEVEL_MAX, false};
+const Layout Gen1Layout = {5,
+                           {STAT_HP, STAT_ATK, STAT_DEF, STAT_SPE, STAT_SPC},
+                           5,
+                           {STAT_HP, STAT_ATK, STAT_DEF, STAT_SPE, STAT_SPC},
+                           "H/A/B/S/Special",
+                           "H/A/B/S/Special",
+                           CLI_EFFORT_LEVEL_MAX,
+                           false};
 // One Special value shows as C and D; its one effort level is typed in the C
 // position and travels in the Sp. Atk entry, where the calculator reads it.
-const Layout Gen2Layout = {
-    6, {STAT_HP, STAT_ATK, STAT_DEF, STAT_SPA, STAT_SPD, STAT_SPE}, 5,
-    {STAT_HP, STAT_ATK, STAT_DEF, STAT_SPA, STAT_SPE}, "H/A/B/C/D/S",
-    "H/A/B/C/S, the one Special effort level in C", CLI_EFFORT_LEVEL_MAX, false};
-const Layout Gen34Layout = {
-    6, {STAT_HP, STAT_ATK, STAT_DEF, STAT_SPA, STAT_SPD, STAT_SPE}, 6,
-    {STAT_HP, STAT_ATK, STAT_DEF, STAT_SPA, STAT_SPD, STAT_SPE}, "H/A/B/C/D/S", "H/A/B/C/D/S",
-    CLI_EFFORT_VALUE_MAX, true};
+const Layout Gen2Layout = {6,
+                           {STAT_HP, STAT_ATK, STAT_DEF, STAT_SPA, STAT_SPD, STAT_SPE},
+                           5,
+                           {STAT_HP, STAT_ATK, STAT_DEF, STAT_SPA, STAT_SPE},
+                           "H/A/B/C/D/S",
+                           "H/A/B/C/S, the one Special effort level in C",
+                           CLI_EFFORT_LEVEL_MAX,
+                           false};
+const Layout Gen34Layout = {6,
+                            {STAT_HP, STAT_ATK, STAT_DEF, STAT_SPA, STAT_SPD, STAT_SPE},
+                            6,
+                            {STAT_HP, STAT_ATK, STAT_DEF, STAT_SPA, STAT_SPD, STAT_SPE},
+                            "H/A/B/C/D/S",
+                            "H/A/B/C/D/S",
+                            CLI_EFFORT_VALUE_MAX,
+                            true};
 
 const Layout *LayoutOf(GameMode mode)
 {
@@ -229,8 +242,7 @@ int ResolveSpecies(const char *typed, const GameInfo *game, CliRequest *request,
     return Finish(error, "");
 }
 
-int ResolveNature(const Options *options, const GameInfo *game, CliRequest *request,
-                  CliText *error)
+int ResolveNature(const Options *options, const GameInfo *game, CliRequest *request, CliText *error)
 {
     request->natureName[0] = 0;
     if (IsGen12Mode(game->mode)) {
@@ -284,9 +296,9 @@ void FailObservation(CliText *error, const char *observation)
 
 // Reads the '/'-separated numbers of one field of an observation into
 // `values`. `what` names one number ("stat", "effort"), `limit` is its range.
-int ReadValueList(const char *observation, const char *field, size_t fieldLength,
-                  const char *what, uint32_t low, uint32_t high, uint32_t *values,
-                  int maxValues, int *count, CliText *error)
+int ReadValueList(const char *observation, const char *field, size_t fieldLength, const char *what,
+                  uint32_t low, uint32_t high, uint32_t *values, int maxValues, int *count,
+                  CliText *error)
 {
     *count = 0;
     size_t start = 0;
@@ -385,8 +397,8 @@ int ReadObservation(const char *text, const GameInfo *game, Observation *observa
         return CLI_EXIT_OK;
     const char *efforts = secondColon + 1;
     const char *what = layout->effortTotalLimited ? "effort" : "effort level";
-    if (ReadValueList(text, efforts, strlen(efforts), what, 0, layout->effortMax, values, 6,
-                      &count, error) != CLI_EXIT_OK) {
+    if (ReadValueList(text, efforts, strlen(efforts), what, 0, layout->effortMax, values, 6, &count,
+                      error) != CLI_EXIT_OK) {
         // Stat experience is the usual mistake in the first two generations.
         return Finish(error, layout->effortTotalLimited
                                  ? ""

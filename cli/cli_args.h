@@ -21,10 +21,10 @@ enum CliCommand {
 enum {
     CLI_MAX_OBSERVATIONS = 100,
     CLI_MAX_VALUES = 100,
-    CLI_STAT_MAX = 999,             // the games show at most three digits
-    CLI_EFFORT_VALUE_MAX = 255,     // third and fourth generation
-    CLI_EFFORT_LEVEL_MAX = 63,      // first and second generation
-    CLI_EFFORT_TOTAL_MAX = 510,     // third and fourth generation
+    CLI_STAT_MAX = 999,         // the games show at most three digits
+    CLI_EFFORT_VALUE_MAX = 255, // third and fourth generation
+    CLI_EFFORT_LEVEL_MAX = 63,  // first and second generation
+    CLI_EFFORT_TOTAL_MAX = 510, // third and fourth generation
     CLI_EXIT_OK = 0,
     CLI_EXIT_INTERNAL = 1,
     CLI_EXIT_BAD_INPUT = 2
@@ -33,9 +33,9 @@ enum {
 struct CliRequest {
     CliCommand command;
     bool json;
-    GameMode mode;                                  // calc and hidden-power
-    char speciesName[SPECIES_NAME_BYTES + 1];       // Shift-JIS, as in SpeciesTable
-    char natureName[NATURE_NAME_BYTES + 1];         // Shift-JIS; empty in generations 1-2
+    GameMode mode;                            // calc and hidden-power
+    char speciesName[SPECIES_NAME_BYTES + 1]; // Shift-JIS, as in SpeciesTable
+    char natureName[NATURE_NAME_BYTES + 1];   // Shift-JIS; empty in generations 1-2
     int32_t observationCount;
     Observation observations[CLI_MAX_OBSERVATIONS]; // in StatSlot order
     int valueCount;

@@ -7,12 +7,14 @@
 #include "engine/effort_level.h"
 #include "engine/iv_engine.h"
 
-namespace {
+namespace
+{
 
 // Usage, with one example per generation. Shift-JIS like every literal of
 // the program; converted to UTF-8 on output.
 const char HelpText[] =
-    "usage: varendo-calc --game GAME --species NAME|NUMBER [--nature NAME] [--json] OBSERVATION...\n"
+    "usage: varendo-calc --game GAME --species NAME|NUMBER [--nature NAME] [--json] "
+    "OBSERVATION...\n"
     "       varendo-calc effort-level [--json] STATEXP...\n"
     "       varendo-calc hidden-power --game GAME [--json] IV...\n"
     "\n"
@@ -26,7 +28,8 @@ const char HelpText[] =
     "                     rgby      stats H/A/B/S/Special, effort levels H/A/B/S/Special (0-63)\n"
     "                     gsc       stats H/A/B/C/D/S, effort levels H/A/B/C/S (0-63; the one\n"
     "                               Special level in C)\n"
-    "                     rs to dp  stats H/A/B/C/D/S, effort values H/A/B/C/D/S (0-255, 510 in all)\n"
+    "                     rs to dp  stats H/A/B/C/D/S, effort values H/A/B/C/D/S (0-255, 510 in "
+    "all)\n"
     "                   efforts default to 0; level 1-100, stats 1-999\n"
     "\n"
     "  effort-level     effort level (0-63) of each stat experience (0-65535)\n"
@@ -47,25 +50,32 @@ const char HelpText[] =
 // One output line per stat the generation uses, in the order the game shows them.
 struct StatLabel {
     int slot;
-    const char *name;    // Shift-JIS, as the game writes it
+    const char *name; // Shift-JIS, as the game writes it
     const char *jsonKey;
 };
 
 const StatLabel Gen1Labels[] = {
-    {STAT_HP, "HP", "hp"},           {STAT_ATK, "こうげき", "attack"},
-    {STAT_DEF, "ぼうぎょ", "defense"}, {STAT_SPE, "すばやさ", "speed"},
+    {STAT_HP, "HP", "hp"},
+    {STAT_ATK, "こうげき", "attack"},
+    {STAT_DEF, "ぼうぎょ", "defense"},
+    {STAT_SPE, "すばやさ", "speed"},
     {STAT_SPC, "とくしゅ", "special"},
 };
 // The second generation's one Special value stands where the game shows C.
 const StatLabel Gen2Labels[] = {
-    {STAT_HP, "HP", "hp"},           {STAT_ATK, "こうげき", "attack"},
-    {STAT_DEF, "ぼうぎょ", "defense"}, {STAT_SPC, "とくしゅ", "special"},
+    {STAT_HP, "HP", "hp"},
+    {STAT_ATK, "こうげき", "attack"},
+    {STAT_DEF, "ぼうぎょ", "defense"},
+    {STAT_SPC, "とくしゅ", "special"},
     {STAT_SPE, "すばやさ", "speed"},
 };
 const StatLabel Gen34Labels[] = {
-    {STAT_HP, "HP", "hp"},           {STAT_ATK, "こうげき", "attack"},
-    {STAT_DEF, "ぼうぎょ", "defense"}, {STAT_SPA, "とくこう", "spAtk"},
-    {STAT_SPD, "とくぼう", "spDef"},   {STAT_SPE, "すばやさ", "speed"},
+    {STAT_HP, "HP", "hp"},
+    {STAT_ATK, "こうげき", "attack"},
+    {STAT_DEF, "ぼうぎょ", "defense"},
+    {STAT_SPA, "とくこう", "spAtk"},
+    {STAT_SPD, "とくぼう", "spDef"},
+    {STAT_SPE, "すばやさ", "speed"},
 };
 
 const char HiddenPowerLabel[] = "めざめるパワー";

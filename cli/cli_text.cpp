@@ -60,7 +60,10 @@ static void AppendBytes(CliText *text, const char *utf8, size_t length)
     text->bytes[text->length] = 0;
 }
 
-void CliTextAppend(CliText *text, const char *utf8) { AppendBytes(text, utf8, strlen(utf8)); }
+void CliTextAppend(CliText *text, const char *utf8)
+{
+    AppendBytes(text, utf8, strlen(utf8));
+}
 
 void CliTextAppendSjis(CliText *text, const char *sjis)
 {
@@ -125,7 +128,8 @@ void CliTextAppendJsonSjis(CliText *text, const char *sjis)
         if (c == 0)
             break;
         static const char hex[] = "0123456789abcdef";
-        const char escaped[7] = {'\\', c < 0x20 ? 'u' : (char)c, '0', '0', hex[c >> 4], hex[c & 15], 0};
+        const char escaped[7] = {'\\', c < 0x20 ? 'u' : (char)c, '0', '0', hex[c >> 4], hex[c & 15],
+                                 0};
         if (c < 0x20)
             CliTextAppend(text, escaped);
         else

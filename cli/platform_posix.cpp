@@ -62,5 +62,8 @@ void WriteCliStream(CliStream stream, const char *utf8, size_t length)
 }
 
 #ifndef VARENDO_CALC_NO_MAIN
-int main(int argc, char **argv) { return VarendoCalcMain(argc, argv); }
+int main(int argc, char **argv)
+{
+    return VarendoCalcMain(argc, argv);
+}
 #endif

@@ -19,16 +19,16 @@ static bool Convert(UINT from, UINT to, const char *in, char *out, size_t outSiz
     out[0] = 0;
     if (in[0] == 0)
         return true;
-    const int wideLength = MultiByteToWideChar(from, MB_ERR_INVALID_CHARS, in, -1, wide,
-                                               WIDE_TEXT_CHARS);
+    const int wideLength =
+        MultiByteToWideChar(from, MB_ERR_INVALID_CHARS, in, -1, wide, WIDE_TEXT_CHARS);
     if (wideLength <= 0)
         return false;
     BOOL usedDefault = FALSE;
     const bool toUtf8 = to == CP_UTF8;
     // CP_UTF8 takes neither flags nor a default-character query.
     const int length = WideCharToMultiByte(to, toUtf8 ? 0 : WC_NO_BEST_FIT_CHARS, wide, -1, out,
-                                           (int)(outSize > 0x7fffffff ? 0x7fffffff : outSize),
-                                           NULL, toUtf8 ? NULL : &usedDefault);
+                                           (int)(outSize > 0x7fffffff ? 0x7fffffff : outSize), NULL,
+                                           toUtf8 ? NULL : &usedDefault);
     if (length <= 0 || usedDefault) {
         out[0] = 0;
         return false;
@@ -55,8 +55,7 @@ void WriteCliStream(CliStream stream, const char *utf8, size_t length)
     if (GetConsoleMode(handle, &mode)) {
         // A console shows UTF-16 correctly whatever its code page.
         static WCHAR wide[WIDE_TEXT_CHARS * 2];
-        const int n = MultiByteToWideChar(CP_UTF8, 0, utf8, (int)length, wide,
-                                          WIDE_TEXT_CHARS * 2);
+        const int n = MultiByteToWideChar(CP_UTF8, 0, utf8, (int)length, wide, WIDE_TEXT_CHARS * 2);
         DWORD written;
         if (n > 0)
             WriteConsoleW(handle, wide, (DWORD)n, &written, NULL);

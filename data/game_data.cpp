@@ -11,5 +11,6 @@ bool ExpandGameData(const void *speciesBlob, size_t speciesSize, const void *nat
         return false;
     if (natureBlob == NULL || natureSize != NATURE_BLOB_SIZE)
         return false;
-    return ExpandSpeciesTable(speciesBlob, speciesSize) && ExpandNatureTable(natureBlob, natureSize);
+    return ExpandSpeciesTable(speciesBlob, speciesSize) &&
+           ExpandNatureTable(natureBlob, natureSize);
 }

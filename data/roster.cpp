@@ -33,16 +33,23 @@ struct SortInfo {
 };
 
 static const SortInfo Sorts[] = {
-    {"五十音順", CompareByName},
-    {"全国図鑑順", CompareByNational},
-    {"金銀新型図鑑順", CompareByJohto},
-    {"ホウエン図鑑順", CompareByHoenn},
+    {"五十音順", CompareByName},         {"全国図鑑順", CompareByNational},
+    {"金銀新型図鑑順", CompareByJohto},  {"ホウエン図鑑順", CompareByHoenn},
     {"シンオウ図鑑順", CompareBySinnoh},
 };
 
-bool IsGameMode(unsigned id) { return id >= IDM_MODE_RGBY && id <= IDM_MODE_DP; }
-bool IsSortOrder(unsigned id) { return id >= IDM_SORT_KANA && id <= IDM_SORT_SINNOH; }
-bool IsGen12Mode(GameMode mode) { return mode == IDM_MODE_RGBY || mode == IDM_MODE_GSC; }
+bool IsGameMode(unsigned id)
+{
+    return id >= IDM_MODE_RGBY && id <= IDM_MODE_DP;
+}
+bool IsSortOrder(unsigned id)
+{
+    return id >= IDM_SORT_KANA && id <= IDM_SORT_SINNOH;
+}
+bool IsGen12Mode(GameMode mode)
+{
+    return mode == IDM_MODE_RGBY || mode == IDM_MODE_GSC;
+}
 
 static const ModeInfo *ModeOf(GameMode mode)
 {
@@ -104,10 +111,22 @@ static int CompareNumbers(unsigned x, unsigned y, const void *a, const void *b)
 #define COMPARE_FIELD(field)                                                                       \
     CompareNumbers(((const SpeciesRecord *)a)->field, ((const SpeciesRecord *)b)->field, a, b)
 
-int CompareByNational(const void *a, const void *b) { return COMPARE_FIELD(nationalNo); }
-int CompareByJohto(const void *a, const void *b) { return COMPARE_FIELD(johtoNo); }
-int CompareByHoenn(const void *a, const void *b) { return COMPARE_FIELD(hoennNo); }
-int CompareBySinnoh(const void *a, const void *b) { return COMPARE_FIELD(sinnohNo); }
+int CompareByNational(const void *a, const void *b)
+{
+    return COMPARE_FIELD(nationalNo);
+}
+int CompareByJohto(const void *a, const void *b)
+{
+    return COMPARE_FIELD(johtoNo);
+}
+int CompareByHoenn(const void *a, const void *b)
+{
+    return COMPARE_FIELD(hoennNo);
+}
+int CompareBySinnoh(const void *a, const void *b)
+{
+    return COMPARE_FIELD(sinnohNo);
+}
 
 // The regional orders leave out the species that their Pokédex lacks.
 static bool OrderListsSpecies(SortOrder order, const SpeciesRecord *rec)
@@ -128,7 +147,8 @@ int BuildRoster(GameMode mode, SortOrder order, int listed[SPECIES_COUNT])
 {
     if (!IsSortOrder(order))
         return 0;
-    qsort(SpeciesTable, SPECIES_COUNT, sizeof SpeciesTable[0], Sorts[order - IDM_SORT_KANA].compare);
+    qsort(SpeciesTable, SPECIES_COUNT, sizeof SpeciesTable[0],
+          Sorts[order - IDM_SORT_KANA].compare);
     int count = 0;
     for (int p = 0; p < SPECIES_COUNT; p++) {
         const SpeciesRecord *rec = &SpeciesTable[p];

@@ -12,7 +12,7 @@ typedef unsigned SortOrder;
 
 extern GameMode CurrentMode;  // initially IDM_MODE_DP
 extern SortOrder CurrentSort; // initially IDM_SORT_KANA
-extern int DeoxysIndex;       // position of "デオキシス" as of the latest roster walk; -1 before
+extern int DeoxysIndex; // position of "デオキシス" as of the latest roster walk; -1 before
 
 bool IsGameMode(unsigned id);
 bool IsSortOrder(unsigned id);

@@ -5,7 +5,10 @@
 
 SpeciesRecord SpeciesTable[SPECIES_COUNT];
 
-static uint16_t ReadLe16(const unsigned char *p) { return (uint16_t)(p[0] | (p[1] << 8)); }
+static uint16_t ReadLe16(const unsigned char *p)
+{
+    return (uint16_t)(p[0] | (p[1] << 8));
+}
 
 bool ExpandSpeciesTable(const void *blob, size_t size)
 {

@@ -7,8 +7,8 @@
 #include "../data/species.h"
 
 const char HiddenPowerTypeNames[16][9] = {
-    "かくとう", "ひこう", "どく", "じめん", "いわ", "むし", "ゴースト", "はがね",
-    "ほのお", "みず", "くさ", "でんき", "エスパー", "こおり", "ドラゴン", "あく",
+    "かくとう", "ひこう", "どく", "じめん", "いわ",     "むし",   "ゴースト", "はがね",
+    "ほのお",   "みず",   "くさ", "でんき", "エスパー", "こおり", "ドラゴン", "あく",
 };
 
 // The species whose HP is always 1, whatever its individual value.
@@ -151,8 +151,8 @@ int CalcIvGen34(IvResult *result, const char *speciesName, const char *natureNam
                    species->baseStats[STAT_HP], obs->efforts[STAT_HP], 1.0);
         }
         for (int s = STAT_ATK; s <= STAT_SPE; s++)
-            Narrow(result, s, obs->stats[s], FORMULA_GEN34_OTHER, obs->level,
-                   species->baseStats[s], obs->efforts[s], nature->multipliers[s]);
+            Narrow(result, s, obs->stats[s], FORMULA_GEN34_OTHER, obs->level, species->baseStats[s],
+                   obs->efforts[s], nature->multipliers[s]);
     }
     if (IsDetermined(result, Gen34Slots)) {
         result->determined = 1;

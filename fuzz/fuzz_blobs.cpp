@@ -42,7 +42,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         const int k = (data[i % size] * 257 + i * 61) % SPECIES_COUNT;
         Check(memchr(SpeciesTable[k].name, 0, sizeof SpeciesTable[k].name) != NULL);
         const int found = FindSpeciesByName(SpeciesTable[k].name);
-        Check(found >= 0 && found <= k && strcmp(SpeciesTable[found].name, SpeciesTable[k].name) == 0);
+        Check(found >= 0 && found <= k &&
+              strcmp(SpeciesTable[found].name, SpeciesTable[k].name) == 0);
     }
     for (int k = 0; k < NATURE_COUNT; k++)
         Check(FindNatureByName(NatureTable[k].name) <= k);

@@ -18,7 +18,10 @@ static void Check(bool condition)
 
 enum { OBSERVATION_BYTES = 1 + 2 * STAT_SLOT_COUNT * 2, MAX_OBSERVATIONS = 64 };
 
-static uint16_t Le16(const uint8_t *p) { return (uint16_t)(p[0] | p[1] << 8); }
+static uint16_t Le16(const uint8_t *p)
+{
+    return (uint16_t)(p[0] | p[1] << 8);
+}
 
 enum Generation { GEN1, GEN2, GEN34 };
 
@@ -95,7 +98,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         reversed[available - 1 - i] = *o;
     }
     // A negative count means none; a larger one than given is not asked for.
-    const int32_t count = countByte < 0 ? countByte : (countByte > available ? available : countByte);
+    const int32_t count =
+        countByte < 0 ? countByte : (countByte > available ? available : countByte);
     const int used = count > 0 ? count : 0;
 
     const SpeciesRecord *species = &SpeciesTable[speciesPos];
@@ -146,7 +150,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             continue;
         // Observation order does not matter.
         Check(r->valid == backward.ranges[s].valid);
-        Check(r->valid == 0 || (r->min == backward.ranges[s].min && r->max == backward.ranges[s].max));
+        Check(r->valid == 0 ||
+              (r->min == backward.ranges[s].min && r->max == backward.ranges[s].max));
 
         int lowest = -1, highest = -1;
         for (int k = 0; k <= top; k++) {

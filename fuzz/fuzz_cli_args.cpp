@@ -65,8 +65,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         Check(status == CLI_EXIT_BAD_INPUT);
         Check(out.length == 0);
         Check(strncmp(err.bytes, "varendo-calc: ", 14) == 0);
-        Check(err.bytes[err.length - 1] == '\n' && memchr(err.bytes, '\n', err.length) ==
-                                                       err.bytes + err.length - 1);
+        Check(err.bytes[err.length - 1] == '\n' &&
+              memchr(err.bytes, '\n', err.length) == err.bytes + err.length - 1);
     }
     return 0;
 }

@@ -11,14 +11,19 @@
 #include "data/species.h"
 #include "test_tables.h"
 
-namespace {
+namespace
+{
 
-class TablesTest : public ::testing::Test {
-protected:
+class TablesTest : public ::testing::Test
+{
+  protected:
     void SetUp() override { ASSERT_TRUE(ReloadTestTables()); }
 };
 
-const SpeciesRecord &ById(int id) { return SpeciesTable[id - 1]; }
+const SpeciesRecord &ById(int id)
+{
+    return SpeciesTable[id - 1];
+}
 
 TEST_F(TablesTest, TellingSpeciesRowsLoadAsPublished)
 {
@@ -96,7 +101,8 @@ TEST_F(TablesTest, PokedexNumbersFollowTheContentRules)
 
 TEST_F(TablesTest, NamesFillingAllBytesLoadWholeAndTerminated)
 {
-    for (const char *name : {"ミノマダム　くさきのミノ", "デオキシス　ディフェンス", "ミノマダム　すなちのミノ"}) {
+    for (const char *name :
+         {"ミノマダム　くさきのミノ", "デオキシス　ディフェンス", "ミノマダム　すなちのミノ"}) {
         const int p = FindSpeciesByName(name);
         ASSERT_GE(p, 0) << name;
         EXPECT_EQ(24u, strlen(SpeciesTable[p].name));
@@ -145,8 +151,9 @@ TEST_F(TablesTest, NatureMultipliers)
             else
                 EXPECT_EQ(1.0, n.multipliers[s]);
         }
-        const bool isNeutral = std::any_of(std::begin(neutral), std::end(neutral),
-                                           [&](const char *name) { return strcmp(name, n.name) == 0; });
+        const bool isNeutral =
+            std::any_of(std::begin(neutral), std::end(neutral),
+                        [&](const char *name) { return strcmp(name, n.name) == 0; });
         if (isNeutral) {
             EXPECT_EQ(-1, up) << p;
             EXPECT_EQ(-1, down) << p;
@@ -173,10 +180,13 @@ TEST(GameDataTest, BlobOfWrongSizeIsRefusedAndTouchesNothing)
     // A blob filled with 0xFF would change every record if it were accepted.
     const std::string junk(SPECIES_BLOB_SIZE + 41, '\xff');
     const std::string junkNatures(NATURE_BLOB_SIZE + 16, '\xff');
-    EXPECT_FALSE(ExpandGameData(junk.data(), SPECIES_BLOB_SIZE - 1, natures.data(), natures.size()));
-    EXPECT_FALSE(ExpandGameData(junk.data(), SPECIES_BLOB_SIZE + 1, natures.data(), natures.size()));
+    EXPECT_FALSE(
+        ExpandGameData(junk.data(), SPECIES_BLOB_SIZE - 1, natures.data(), natures.size()));
+    EXPECT_FALSE(
+        ExpandGameData(junk.data(), SPECIES_BLOB_SIZE + 1, natures.data(), natures.size()));
     EXPECT_FALSE(ExpandGameData(junk.data(), SPECIES_BLOB_SIZE, natures.data(), 0));
-    EXPECT_FALSE(ExpandGameData(junk.data(), SPECIES_BLOB_SIZE, junkNatures.data(), NATURE_BLOB_SIZE - 1));
+    EXPECT_FALSE(
+        ExpandGameData(junk.data(), SPECIES_BLOB_SIZE, junkNatures.data(), NATURE_BLOB_SIZE - 1));
     EXPECT_FALSE(ExpandGameData(nullptr, SPECIES_BLOB_SIZE, natures.data(), natures.size()));
     EXPECT_FALSE(ExpandGameData(species.data(), species.size(), nullptr, NATURE_BLOB_SIZE));
     EXPECT_FALSE(ExpandSpeciesTable(junk.data(), junk.size()));

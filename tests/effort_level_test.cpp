@@ -4,7 +4,8 @@
 
 #include "engine/effort_level.h"
 
-namespace {
+namespace
+{
 
 TEST(EffortLevel, ConversionTable)
 {
@@ -12,8 +13,8 @@ TEST(EffortLevel, ConversionTable)
         uint16_t statExp;
         uint16_t level;
     } cases[] = {
-        {0, 0},      {1, 0},      {9, 0},      {10, 1},     {49, 1},     {50, 2},     {121, 2},
-        {122, 3},    {10000, 25}, {63001, 62}, {63002, 63}, {65025, 63}, {65026, 63}, {65535, 63},
+        {0, 0},   {1, 0},      {9, 0},      {10, 1},     {49, 1},     {50, 2},     {121, 2},
+        {122, 3}, {10000, 25}, {63001, 62}, {63002, 63}, {65025, 63}, {65026, 63}, {65535, 63},
     };
     for (const auto &c : cases)
         EXPECT_EQ(c.level, EffortLevelFromStatExp(c.statExp)) << c.statExp;

@@ -13,7 +13,8 @@
 #include "engine/iv_engine.h"
 #include "test_tables.h"
 
-namespace {
+namespace
+{
 
 // The games' formulas written out independently, with integer nature arithmetic.
 int Gen34Stat(int slot, int base, int iv, int ev, int level, int percent)
@@ -35,8 +36,9 @@ struct Creature {
     int iv[STAT_SLOT_COUNT];
 };
 
-class PropertyTest : public ::testing::Test {
-protected:
+class PropertyTest : public ::testing::Test
+{
+  protected:
     void SetUp() override { ASSERT_TRUE(ReloadTestTables()); }
     std::mt19937 rng{20261211};
     int Uniform(int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); }
@@ -85,8 +87,8 @@ TEST_F(PropertyTest, Gen34RangesHoldTheTrueValues)
                 continue;
             for (int k = range.min; k <= range.max; k++)
                 for (const Observation &o : obs)
-                    ASSERT_EQ(o.stats[s], Gen34Stat(s, sp.baseStats[s], k, o.efforts[s], o.level,
-                                                    percent[s]))
+                    ASSERT_EQ(o.stats[s],
+                              Gen34Stat(s, sp.baseStats[s], k, o.efforts[s], o.level, percent[s]))
                         << "trial " << trial << " slot " << s << " candidate " << k;
         }
     }
@@ -118,14 +120,14 @@ TEST_F(PropertyTest, Gen12RangesHoldTheTrueValues)
                 o.stats[s] = (uint16_t)Gen12Stat(s, sp.baseStats[s], iv[s], o.efforts[s], level);
             if (gen1) {
                 o.efforts[STAT_SPC] = (uint16_t)special;
-                o.stats[STAT_SPC] =
-                    (uint16_t)Gen12Stat(STAT_SPC, sp.baseStats[STAT_SPC], iv[STAT_SPC], special, level);
+                o.stats[STAT_SPC] = (uint16_t)Gen12Stat(STAT_SPC, sp.baseStats[STAT_SPC],
+                                                        iv[STAT_SPC], special, level);
             } else {
                 o.efforts[STAT_SPA] = (uint16_t)special;
-                o.stats[STAT_SPA] =
-                    (uint16_t)Gen12Stat(STAT_SPA, sp.baseStats[STAT_SPA], iv[STAT_SPC], special, level);
-                o.stats[STAT_SPD] =
-                    (uint16_t)Gen12Stat(STAT_SPD, sp.baseStats[STAT_SPD], iv[STAT_SPC], special, level);
+                o.stats[STAT_SPA] = (uint16_t)Gen12Stat(STAT_SPA, sp.baseStats[STAT_SPA],
+                                                        iv[STAT_SPC], special, level);
+                o.stats[STAT_SPD] = (uint16_t)Gen12Stat(STAT_SPD, sp.baseStats[STAT_SPD],
+                                                        iv[STAT_SPC], special, level);
             }
             level = std::min(100, level + Uniform(1, 40));
         }

@@ -8,9 +8,11 @@
 #include "engine/iv_engine.h"
 #include "test_tables.h"
 
-namespace {
+namespace
+{
 
-Observation Obs(int level, std::initializer_list<int> stats, std::initializer_list<int> efforts = {})
+Observation Obs(int level, std::initializer_list<int> stats,
+                std::initializer_list<int> efforts = {})
 {
     Observation o;
     memset(&o, 0, sizeof o);
@@ -32,8 +34,9 @@ void ExpectRange(const IvResult &r, int slot, int min, int max)
     EXPECT_EQ(max, r.ranges[slot].max);
 }
 
-class EngineTest : public ::testing::Test {
-protected:
+class EngineTest : public ::testing::Test
+{
+  protected:
     void SetUp() override { ASSERT_TRUE(ReloadTestTables()); }
 };
 
@@ -148,7 +151,7 @@ TEST_F(EngineTest, NoObservationsGiveTheInitialRecord)
         for (int count : {0, -1}) {
             IvResult r;
             memset(&r, 0x5A, sizeof r);
-            int rc = c.gen == 34 ? CalcIvGen34(&r, "フシギダネ", "まじめ", nullptr, count)
+            int rc = c.gen == 34  ? CalcIvGen34(&r, "フシギダネ", "まじめ", nullptr, count)
                      : c.gen == 1 ? CalcIvGen1(&r, "フシギダネ", nullptr, count)
                                   : CalcIvGen2(&r, "フシギダネ", nullptr, count);
             ASSERT_EQ(0, rc);

@@ -9,10 +9,12 @@
 #include "data/species.h"
 #include "test_tables.h"
 
-namespace {
+namespace
+{
 
-class RosterTest : public ::testing::Test {
-protected:
+class RosterTest : public ::testing::Test
+{
+  protected:
     void SetUp() override
     {
         ASSERT_TRUE(ReloadTestTables());
@@ -42,9 +44,12 @@ TEST_F(RosterTest, CountsByModeAndOrder)
         GameMode mode;
         size_t counts[5];
     } rows[] = {
-        {IDM_MODE_RGBY, {151, 151, 151, 47, 32}},      {IDM_MODE_GSC, {251, 251, 251, 67, 54}},
-        {IDM_MODE_RS, {386, 386, 251, 202, 70}},       {IDM_MODE_EMERALD, {386, 386, 251, 202, 70}},
-        {IDM_MODE_FIRERED, {386, 386, 251, 202, 70}},  {IDM_MODE_LEAFGREEN, {386, 386, 251, 202, 70}},
+        {IDM_MODE_RGBY, {151, 151, 151, 47, 32}},
+        {IDM_MODE_GSC, {251, 251, 251, 67, 54}},
+        {IDM_MODE_RS, {386, 386, 251, 202, 70}},
+        {IDM_MODE_EMERALD, {386, 386, 251, 202, 70}},
+        {IDM_MODE_FIRERED, {386, 386, 251, 202, 70}},
+        {IDM_MODE_LEAFGREEN, {386, 386, 251, 202, 70}},
         {IDM_MODE_DP, {497, 497, 251, 202, 153}},
     };
     for (const Row &row : rows) {
@@ -114,9 +119,12 @@ TEST_F(RosterTest, DeoxysFormFollowsTheMode)
         GameMode mode;
         int stats[6];
     } rows[] = {
-        {IDM_MODE_FIRERED, {50, 180, 20, 180, 20, 150}},  {IDM_MODE_RS, {50, 150, 50, 150, 50, 150}},
-        {IDM_MODE_LEAFGREEN, {50, 70, 160, 70, 160, 90}}, {IDM_MODE_EMERALD, {50, 95, 90, 95, 90, 180}},
-        {IDM_MODE_DP, {50, 150, 50, 150, 50, 150}},       {IDM_MODE_RGBY, {50, 150, 50, 150, 50, 150}},
+        {IDM_MODE_FIRERED, {50, 180, 20, 180, 20, 150}},
+        {IDM_MODE_RS, {50, 150, 50, 150, 50, 150}},
+        {IDM_MODE_LEAFGREEN, {50, 70, 160, 70, 160, 90}},
+        {IDM_MODE_EMERALD, {50, 95, 90, 95, 90, 180}},
+        {IDM_MODE_DP, {50, 150, 50, 150, 50, 150}},
+        {IDM_MODE_RGBY, {50, 150, 50, 150, 50, 150}},
     };
     SortOrder order = IDM_SORT_KANA;
     for (const Row &row : rows) {

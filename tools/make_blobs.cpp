@@ -23,8 +23,8 @@ static std::vector<std::string> SplitCsvLine(const std::string &line)
     size_t start = 0;
     for (;;) {
         size_t comma = line.find(',', start);
-        fields.push_back(line.substr(start, comma == std::string::npos ? std::string::npos
-                                                                       : comma - start));
+        fields.push_back(
+            line.substr(start, comma == std::string::npos ? std::string::npos : comma - start));
         if (comma == std::string::npos)
             break;
         start = comma + 1;
@@ -33,7 +33,8 @@ static std::vector<std::string> SplitCsvLine(const std::string &line)
 }
 
 // Reads the data lines of a CSV file (the header is checked and skipped).
-static bool ReadCsv(const char *path, const char *header, std::vector<std::vector<std::string>> *rows)
+static bool ReadCsv(const char *path, const char *header,
+                    std::vector<std::vector<std::string>> *rows)
 {
     FILE *f = fopen(path, "rb");
     if (f == NULL) {

@@ -85,7 +85,8 @@ void Recalculate(HWND mainWindow)
         return;
 
     char species[SPECIES_NAME_BYTES + 1], nature[NATURE_NAME_BYTES + 1];
-    const bool speciesFits = ReadNameBox(GetDlgItem(mainWindow, IDC_SPECIES), species, sizeof species);
+    const bool speciesFits =
+        ReadNameBox(GetDlgItem(mainWindow, IDC_SPECIES), species, sizeof species);
     const bool natureFits = ReadNameBox(GetDlgItem(mainWindow, IDC_NATURE), nature, sizeof nature);
     // An empty species box would match one of the two unnamed placeholder
     // records of the table, which no mode lists: it is no species. Natures

@@ -8,7 +8,8 @@
 #include "data/nature.h"
 #include "data/species.h"
 
-namespace {
+namespace
+{
 
 // The name as the platform's ANSI code page decodes it.
 std::wstring Decoded(const char *name)
