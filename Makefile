@@ -33,12 +33,12 @@ fuzz:
 	@sh tools/install-deps.sh native fuzz
 	@sh fuzz/run-fuzz.sh $(FUZZ_SECONDS)
 
-# Rewrites the committed data blobs from resources/species.csv and resources/natures.csv.
+# Rewrites the committed data blobs from resources/pokemon.csv and resources/natures.csv.
 blobs:
 	@sh tools/install-deps.sh native
 	cmake -S . -B build/native -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 	cmake --build build/native --target make_blobs
-	build/native/make_blobs resources/species.csv resources/natures.csv \
+	build/native/make_blobs resources/pokemon.csv resources/natures.csv \
 	    resources/poke_data.bin resources/chara_data.bin
 
 clean:

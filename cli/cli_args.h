@@ -8,7 +8,7 @@
 #include "cli_text.h"
 #include "data/nature.h"
 #include "data/roster.h"
-#include "data/species.h"
+#include "data/pokemon.h"
 #include "engine/iv_engine.h"
 
 enum CliCommand {

@@ -1,7 +1,7 @@
 # Regenerates the blobs into a scratch folder and compares them with the committed ones.
 file(MAKE_DIRECTORY ${WORK})
 execute_process(
-  COMMAND ${MAKE_BLOBS} ${RESOURCES}/species.csv ${RESOURCES}/natures.csv
+  COMMAND ${MAKE_BLOBS} ${RESOURCES}/pokemon.csv ${RESOURCES}/natures.csv
           ${WORK}/poke_data.bin ${WORK}/chara_data.bin
   RESULT_VARIABLE rc)
 if(NOT rc EQUAL 0)

@@ -23,7 +23,7 @@ endif()
 add_library(varendo_ui STATIC
   ui/shell.cpp
   ui/main_window.cpp
-  ui/species_roster.cpp
+  ui/pokemon_roster.cpp
   ui/observation_list.cpp
   ui/recalculate.cpp
   ui/mode_switch.cpp

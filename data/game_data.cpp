@@ -2,7 +2,7 @@
 #include "game_data.h"
 
 #include "nature.h"
-#include "species.h"
+#include "pokemon.h"
 
 bool ExpandGameData(const void *speciesBlob, size_t speciesSize, const void *natureBlob,
                     size_t natureSize)

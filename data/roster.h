@@ -3,7 +3,7 @@
 #define VARENDO_DATA_ROSTER_H
 
 #include "../resources/resource.h"
-#include "species.h"
+#include "pokemon.h"
 
 // A game mode is the command id of its menu item, IDM_MODE_RGBY to IDM_MODE_DP;
 // a sort order likewise IDM_SORT_KANA to IDM_SORT_SINNOH.

@@ -4,7 +4,7 @@
 #include <string.h>
 
 #include "../data/nature.h"
-#include "../data/species.h"
+#include "../data/pokemon.h"
 
 const char HiddenPowerTypeNames[16][9] = {
     "かくとう", "ひこう", "どく", "じめん", "いわ",     "むし",   "ゴースト", "はがね",

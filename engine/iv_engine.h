@@ -4,7 +4,7 @@
 
 #include <stdint.h>
 
-#include "../data/species.h"
+#include "../data/pokemon.h"
 
 struct Observation {
     uint8_t level;

@@ -10,7 +10,7 @@ set(FUZZ_TREE ${CMAKE_BINARY_DIR}/sjis)
 file(GLOB fuzz_headers CONFIGURE_DEPENDS RELATIVE ${CMAKE_SOURCE_DIR}
   data/*.h engine/*.h cli/*.h resources/resource.h)
 set(fuzz_core_sources
-  data/species.cpp data/nature.cpp data/game_data.cpp data/roster.cpp
+  data/pokemon.cpp data/nature.cpp data/game_data.cpp data/roster.cpp
   engine/iv_engine.cpp engine/effort_level.cpp engine/number_text.cpp
   cli/cli_args.cpp cli/cli_run.cpp cli/cli_text.cpp cli/platform_posix.cpp)
 

@@ -6,7 +6,7 @@
 #include "data/game_data.h"
 #include "data/nature.h"
 #include "data/roster.h"
-#include "data/species.h"
+#include "data/pokemon.h"
 
 static void Check(bool condition)
 {

@@ -7,7 +7,7 @@
 #include "cli/embedded_blobs.h"
 #include "data/game_data.h"
 #include "data/nature.h"
-#include "data/species.h"
+#include "data/pokemon.h"
 #include "engine/iv_engine.h"
 
 static void Check(bool condition)

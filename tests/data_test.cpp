@@ -8,7 +8,7 @@
 
 #include "data/game_data.h"
 #include "data/nature.h"
-#include "data/species.h"
+#include "data/pokemon.h"
 #include "test_tables.h"
 
 namespace

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "data/nature.h"
-#include "data/species.h"
+#include "data/pokemon.h"
 #include "engine/iv_engine.h"
 #include "test_tables.h"
 

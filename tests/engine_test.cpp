@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "data/species.h"
+#include "data/pokemon.h"
 #include "engine/iv_engine.h"
 #include "test_tables.h"
 

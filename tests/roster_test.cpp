@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "data/roster.h"
-#include "data/species.h"
+#include "data/pokemon.h"
 #include "test_tables.h"
 
 namespace

@@ -6,7 +6,7 @@
 #include <windowsx.h>
 
 #include "../data/nature.h"
-#include "../data/species.h"
+#include "../data/pokemon.h"
 #include "../engine/number_text.h"
 #include "../resources/resource.h"
 #include "main_window.h"

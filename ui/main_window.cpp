@@ -16,7 +16,7 @@
 #include "mode_switch.h"
 #include "observation_list.h"
 #include "recalculate.h"
-#include "species_roster.h"
+#include "pokemon_roster.h"
 
 HWND StatusBar = NULL;
 char ModulePath[270] = "";

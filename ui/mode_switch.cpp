@@ -7,7 +7,7 @@
 #include "input_assist.h"
 #include "main_window.h"
 #include "shell.h"
-#include "species_roster.h"
+#include "pokemon_roster.h"
 
 unsigned ModeFamily(GameMode mode)
 {

@@ -6,7 +6,7 @@
 
 #include "data/load_game_data.h"
 #include "data/nature.h"
-#include "data/species.h"
+#include "data/pokemon.h"
 
 namespace
 {

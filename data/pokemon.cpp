@@ -1,5 +1,5 @@
 // Species table expansion and lookup by name.
-#include "species.h"
+#include "pokemon.h"
 
 #include <string.h>
 

@@ -1,6 +1,6 @@
 // The species selector: its refill for a mode and sort order, and the sort commands.
-#ifndef VARENDO_UI_SPECIES_ROSTER_H
-#define VARENDO_UI_SPECIES_ROSTER_H
+#ifndef VARENDO_UI_POKEMON_ROSTER_H
+#define VARENDO_UI_POKEMON_ROSTER_H
 
 #include <windows.h>
 

@@ -1,6 +1,6 @@
 // Species table: the 500 species records expanded from the POKE_DATA blob.
-#ifndef VARENDO_DATA_SPECIES_H
-#define VARENDO_DATA_SPECIES_H
+#ifndef VARENDO_DATA_POKEMON_H
+#define VARENDO_DATA_POKEMON_H
 
 #include <stddef.h>
 #include <stdint.h>

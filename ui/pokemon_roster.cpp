@@ -1,5 +1,5 @@
 // The species selector: its refill for a mode and sort order, and the sort commands.
-#include "species_roster.h"
+#include "pokemon_roster.h"
 
 #include <windowsx.h>
 
