@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "resources/resource.h"
+#include "tests/roster_counts.h"
 #include "ui/shell.h"
 #include "ui_harness.h"
 
@@ -147,31 +148,17 @@ TEST_F(ModeTest, EachModeOffersItsInputsRangesAndTools)
     }
 }
 
-struct RosterCase {
-    UINT mode;
-    int listed[5]; // by sort order, as in Orders
-};
-
 TEST_F(ModeTest, EachModeListsItsRosterInTheOrderInForce)
 {
     const UINT orders[5] = {IDM_SORT_KANA, IDM_SORT_NATIONAL, IDM_SORT_JOHTO, IDM_SORT_HOENN,
                             IDM_SORT_SINNOH};
     const char *orderNames[5] = {"五十音順", "全国図鑑順", "金銀新型図鑑順", "ホウエン図鑑順",
                                  "シンオウ図鑑順"};
-    const RosterCase rosters[] = {
-        {IDM_MODE_RGBY, {151, 151, 151, 47, 32}},
-        {IDM_MODE_GSC, {251, 251, 251, 67, 54}},
-        {IDM_MODE_RS, {386, 386, 251, 202, 70}},
-        {IDM_MODE_EMERALD, {386, 386, 251, 202, 70}},
-        {IDM_MODE_FIRERED, {386, 386, 251, 202, 70}},
-        {IDM_MODE_LEAFGREEN, {386, 386, 251, 202, 70}},
-        {IDM_MODE_DP, {497, 497, 251, 202, 153}},
-    };
     // The order chosen first, then every mode: the mode command refills in
     // the order in force and leaves it marked.
     for (int o = 0; o < 5; o++) {
         ChooseMenu(window, orders[o]);
-        for (const RosterCase &roster : rosters) {
+        for (const RosterCount &roster : RosterCounts) {
             ChooseMenu(window, roster.mode);
             EXPECT_EQ(roster.listed[o], ComboCount(window, IDC_SPECIES))
                 << StatusPart(window, 1) << ", " << orderNames[o];
