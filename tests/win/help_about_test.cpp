@@ -23,25 +23,6 @@ std::string Caption(HWND window)
     return text;
 }
 
-// The HTML Help control's window, which it creates on the caller's thread.
-HWND FindHelpWindow()
-{
-    HWND found = NULL;
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND window, LPARAM data) -> BOOL {
-            char className[32] = "";
-            GetClassNameA(window, className, sizeof className);
-            if (lstrcmpA(className, "HH Parent") == 0 && IsWindowVisible(window)) {
-                *(HWND *)data = window;
-                return FALSE;
-            }
-            return TRUE;
-        },
-        (LPARAM)&found);
-    return found;
-}
-
 // The first child of `help` of a window class.
 HWND FindChild(HWND help, const char *className)
 {

@@ -79,22 +79,6 @@ class DisabledDll
     bool disabled_ = false;
 };
 
-bool HelpWindowShown()
-{
-    bool shown = false;
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND window, LPARAM data) -> BOOL {
-            char className[32] = "";
-            GetClassNameA(window, className, sizeof className);
-            if (lstrcmpA(className, "HH Parent") == 0)
-                *(bool *)data = true;
-            return TRUE;
-        },
-        (LPARAM)&shown);
-    return shown;
-}
-
 using HelpMissingTest = MainWindowTest;
 
 TEST_F(HelpMissingTest, HelpCommandsDoNothingAndTheControlIsNotTriedAgain)
@@ -107,7 +91,7 @@ TEST_F(HelpMissingTest, HelpCommandsDoNothingAndTheControlIsNotTriedAgain)
         ASSERT_TRUE(noControl.Disabled());
 
         ChooseMenu(window, IDM_HELP_CONTENTS);
-        EXPECT_FALSE(HelpWindowShown());
+        EXPECT_FALSE(FindHelpWindow(false) != NULL);
         EXPECT_TRUE(GetModuleHandleA("hhctrl.ocx") == NULL);
     }
 
@@ -116,7 +100,7 @@ TEST_F(HelpMissingTest, HelpCommandsDoNothingAndTheControlIsNotTriedAgain)
     for (UINT command : {IDM_HELP_CONTENTS, IDM_HELP_KEYWORD, IDM_HELP_CONTENTS}) {
         SCOPED_TRACE(command);
         ChooseMenu(window, command);
-        EXPECT_FALSE(HelpWindowShown());
+        EXPECT_FALSE(FindHelpWindow(false) != NULL);
         EXPECT_TRUE(GetModuleHandleA("hhctrl.ocx") == NULL);
     }
     // Nothing is reported to the user either.

@@ -313,6 +313,28 @@ const int StatFields[7] = {IDC_STAT_HP,  IDC_STAT_ATK, IDC_STAT_DEF, IDC_STAT_SP
 const int EffortFields[7] = {IDC_EFFORT_HP,  IDC_EFFORT_ATK, IDC_EFFORT_DEF, IDC_EFFORT_SPA,
                              IDC_EFFORT_SPD, IDC_EFFORT_SPE, IDC_EFFORT_SPC};
 
+HWND FindHelpWindow(bool visibleOnly)
+{
+    struct Search {
+        bool visibleOnly;
+        HWND found;
+    } search = {visibleOnly, NULL};
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND window, LPARAM data) -> BOOL {
+            Search *search = (Search *)data;
+            char className[32] = "";
+            GetClassNameA(window, className, sizeof className);
+            if (lstrcmpA(className, "HH Parent") != 0 ||
+                (search->visibleOnly && !IsWindowVisible(window)))
+                return TRUE;
+            search->found = window;
+            return FALSE;
+        },
+        (LPARAM)&search);
+    return search.found;
+}
+
 std::vector<std::string> Results(HWND main)
 {
     static const int Fields[] = {IDC_IV_HP,  IDC_IV_ATK, IDC_IV_DEF,  IDC_IV_SPA,  IDC_IV_SPD,

@@ -90,6 +90,10 @@ void DoubleClickListRow(HWND main, int row);
 
 // ---- reading back -------------------------------------------------------
 
+// The HTML Help control's window, which it creates on the caller's thread;
+// with `visibleOnly` false, also one that was created but never shown.
+HWND FindHelpWindow(bool visibleOnly = true);
+
 std::string Text(HWND main, int id);
 std::string ListCell(HWND main, int row, int column);
 int ListRowCount(HWND main);
