@@ -49,10 +49,18 @@ target_link_libraries(Varendo PRIVATE varendo_ui)
 include(cmake/help.cmake)
 
 if(VARENDO_TESTS)
+  # An in-process UI test program: the harness, the given tests and
+  # resources, linked with the program's UI library; run under Wine.
+  function(varendo_ui_test name)
+    add_executable(${name} tests/win/ui_harness.cpp ${ARGN})
+    target_include_directories(${name} PRIVATE ${VARENDO_RESOURCES})
+    target_link_libraries(${name} PRIVATE varendo_ui GTest::gtest_main)
+    add_test(NAME ${name} COMMAND ${name})
+  endfunction()
+
   # The real main window driven in process: templates, menu, strings and data
   # linked exactly as in the program.
-  add_executable(win_ui_test
-    tests/win/ui_harness.cpp
+  varendo_ui_test(win_ui_test
     tests/win/main_window_test.cpp
     tests/win/roster_ui_test.cpp
     tests/win/observation_list_test.cpp
@@ -63,31 +71,20 @@ if(VARENDO_TESTS)
     tests/win/help_about_test.cpp
     resources/Varendo.rc
     resources/game_data.rc)
-  target_include_directories(win_ui_test PRIVATE ${VARENDO_RESOURCES})
-  target_link_libraries(win_ui_test PRIVATE varendo_ui GTest::gtest_main)
   # The help tests open Varendo.chm from beside the test program.
   add_dependencies(win_ui_test varendo_help)
-  add_test(NAME win_ui_test COMMAND win_ui_test)
 
   # The same program resources without the game data: the start must fail cleanly.
-  add_executable(win_load_failure_test
-    tests/win/ui_harness.cpp
+  varendo_ui_test(win_load_failure_test
     tests/win/load_failure_test.cpp
     resources/Varendo.rc)
-  target_include_directories(win_load_failure_test PRIVATE ${VARENDO_RESOURCES})
-  target_link_libraries(win_load_failure_test PRIVATE varendo_ui GTest::gtest_main)
-  add_test(NAME win_load_failure_test COMMAND win_load_failure_test)
 
   # Help with the HTML Help control missing: a process of its own, because a
   # failure to load the control is final for the run.
-  add_executable(win_help_missing_test
-    tests/win/ui_harness.cpp
+  varendo_ui_test(win_help_missing_test
     tests/win/help_missing_test.cpp
     resources/Varendo.rc
     resources/game_data.rc)
-  target_include_directories(win_help_missing_test PRIVATE ${VARENDO_RESOURCES})
-  target_link_libraries(win_help_missing_test PRIVATE varendo_ui GTest::gtest_main)
-  add_test(NAME win_help_missing_test COMMAND win_help_missing_test)
 endif()
 
 if(VARENDO_TESTS)
