@@ -3,6 +3,8 @@
 
 #include <string.h>
 
+#include "blob_text.h"
+
 NatureRecord NatureTable[NATURE_COUNT];
 
 bool ExpandNatureTable(const void *blob, size_t size)
@@ -13,11 +15,7 @@ bool ExpandNatureTable(const void *blob, size_t size)
     for (int k = 0; k < NATURE_COUNT; k++) {
         const unsigned char *src = bytes + NATURE_RECORD_SIZE * k;
         NatureRecord *rec = &NatureTable[k];
-        size_t len = 0;
-        while (len < NATURE_NAME_BYTES && src[len] != 0)
-            len++;
-        memcpy(rec->name, src, len);
-        memset(rec->name + len, 0, sizeof rec->name - len);
+        CopyBlobText(rec->name, src, NATURE_NAME_BYTES);
         for (int s = 0; s < NATURE_STAT_COUNT; s++)
             rec->multipliers[s] = src[NATURE_NAME_BYTES + s] / 100.0;
     }

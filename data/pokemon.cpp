@@ -3,6 +3,8 @@
 
 #include <string.h>
 
+#include "blob_text.h"
+
 SpeciesRecord SpeciesTable[SPECIES_COUNT];
 
 static uint16_t ReadLe16(const unsigned char *p)
@@ -24,11 +26,7 @@ bool ExpandSpeciesTable(const void *blob, size_t size)
         rec->hoennNo = ReadLe16(src + 6);
         rec->sinnohNo = ReadLe16(src + 8);
         // A name of exactly 24 bytes carries no NUL in the blob.
-        size_t len = 0;
-        while (len < SPECIES_NAME_BYTES && src[10 + len] != 0)
-            len++;
-        memcpy(rec->name, src + 10, len);
-        memset(rec->name + len, 0, sizeof rec->name - len);
+        CopyBlobText(rec->name, src + 10, SPECIES_NAME_BYTES);
         for (int s = 0; s < STAT_SLOT_COUNT; s++)
             rec->baseStats[s] = src[34 + s];
     }
